@@ -46,6 +46,8 @@ struct EntryCase {
     std::optional<int> index;
 };
 
+void PrintTo(const EntryCase& entry, std::ostream* out) { *out << entry.name; }
+
 class EntryIndex : public testing::TestWithParam<EntryCase> {};
 
 TEST_P(EntryIndex, AgainstTheDefaultList)
@@ -72,6 +74,8 @@ struct LineStartCase {
     const char* start;
 };
 
+void PrintTo(const LineStartCase& line_start, std::ostream* out) { *out << line_start.name; }
+
 class NewLineStart : public testing::TestWithParam<LineStartCase> {};
 
 TEST_P(NewLineStart, NameStartsAtColumn17)
@@ -95,6 +99,8 @@ struct ScoreCase {
     const char* line;
     int score;
 };
+
+void PrintTo(const ScoreCase& score, std::ostream* out) { *out << score.name; }
 
 class LineScore : public testing::TestWithParam<ScoreCase> {};
 
