@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include <cassert>
+#include <initializer_list>
 
 namespace lumbra {
 namespace {
@@ -46,6 +47,12 @@ Tname_enter::Tname_enter(QWidget* main_window)
     for (QLineEdit* edit : {Edit1, Edit2, Edit3})
         connect(edit, &QLineEdit::textChanged, this, &Tname_enter::Edit1Change);
     connect(okbtn, &QPushButton::clicked, this, &Tname_enter::okbtnClick);
+}
+
+void Tname_enter::set_address_and_country_shown(bool shown)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{Label3, Edit2, Label4, Edit3})
+        control->setVisible(shown);
 }
 
 void Tname_enter::set_window_height(int window_height)

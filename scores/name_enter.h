@@ -32,6 +32,9 @@ public:
     QLineEdit* edit2() const { return Edit2; }
     QLineEdit* edit3() const { return Edit3; }
 
+    // Shows or hides the second half of the form: Label3, Edit2, Label4, Edit3.
+    void set_address_and_country_shown(bool shown);
+
     // Sets the height of the whole window, title bar and frame included.
     void set_window_height(int window_height);
 

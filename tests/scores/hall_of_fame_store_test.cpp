@@ -3,6 +3,7 @@
 #include "settings_sandbox.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QRect>
 
 #include <functional>
@@ -46,6 +47,15 @@ TEST_F(HallOfFameStore, BothListsSurviveARestartWithNamesInAnyScript)
     HallOfFame after;
     after.load();
     EXPECT_EQ(after.lines(), before.lines());
+}
+
+TEST_F(HallOfFameStore, SaveTellsWhenTheSettingsCannotBeWritten)
+{
+    block_settings_folder();
+    HallOfFame hall;
+    hall.insert(0, 999, QStringLiteral("Kept"));
+    EXPECT_FALSE(hall.save());
+    EXPECT_EQ(hall.lines()[0], QStringLiteral("1.    999       Kept"));
 }
 
 // Writes the default hall of fame, then damages it with `damage`.

@@ -18,14 +18,7 @@ protected:
 
     QPushButton* okbtn() const { return dialog.findChild<QPushButton*>(QStringLiteral("okbtn")); }
 
-    void ask_for_name_only()
-    {
-        for (QWidget* hidden : {static_cast<QWidget*>(dialog.label3()),
-                                static_cast<QWidget*>(dialog.label4()),
-                                static_cast<QWidget*>(dialog.edit2()),
-                                static_cast<QWidget*>(dialog.edit3())})
-            hidden->hide();
-    }
+    void ask_for_name_only() { dialog.set_address_and_country_shown(false); }
 
     QWidget main_window;
     Tname_enter dialog{&main_window};
