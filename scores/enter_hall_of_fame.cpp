@@ -38,10 +38,11 @@ bool enter_hall_of_fame(int score, bool regular_mode, Tname_enter& name_dialog,
 
     hall.insert(*index, score, ask_for_name(name_dialog));
     if (!hall.save())
-        QMessageBox::warning(&highscores, QStringLiteral("Error while saving highscores"),
-                             QStringLiteral("Lumbra could not write the hall of fame to "
-                                            "your settings. The new entry stays in the list "
-                                            "until the program ends."));
+        QMessageBox::warning(name_dialog.parentWidget(),
+                             QStringLiteral("Error while saving highscores"),
+                             QStringLiteral("Lumbra could not write the hall of fame to your "
+                                            "settings. Your entry stays in the list, and Lumbra "
+                                            "tries again when it closes."));
     highscores.show_for_mode(regular_mode);
     return true;
 }
