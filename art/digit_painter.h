@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QSize>
+
+class QPainter;
+
+namespace lumbra::art {
+
+inline constexpr QSize digit_size{30, 45};
+
+// One digit 0..9 of the score, a red seven-segment display whose unlit
+// segments glow faintly. Four of them side by side make one panel.
+void paint_digit(QPainter& painter, int digit);
+
+}  // namespace lumbra::art
