@@ -5,13 +5,13 @@ namespace lumbra::art {
 const std::array<BallColour, ball_colour_count>& ball_colours()
 {
     static const std::array<BallColour, ball_colour_count> colours{{
-        {"red", QColor(0xc8, 0x0a, 0x04)},
-        {"green", QColor(0x39, 0xbf, 0x6f)},
-        {"blue", QColor(0x1a, 0x26, 0xb8)},
+        {"red", QColor(0xdb, 0x05, 0x00)},
+        {"green", QColor(0x0f, 0xa1, 0x6f)},
+        {"blue", QColor(0x00, 0x04, 0x94)},
         {"yellow", QColor(0xfe, 0xe8, 0x28)},
-        {"lblue", QColor(0x68, 0xe5, 0xea)},
-        {"black", QColor(0x2c, 0x2c, 0x34)},
-        {"purple", QColor(0xca, 0x72, 0xff)},
+        {"lblue", QColor(0x99, 0xcf, 0xe8)},
+        {"black", QColor(0x2c, 0x2c, 0x2e)},
+        {"purple", QColor(0xc8, 0x5d, 0xff)},
     }};
     return colours;
 }

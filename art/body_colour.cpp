@@ -7,8 +7,8 @@ QColor body_colour(const QImage& rest_frame)
     const QImage argb = rest_frame.convertToFormat(QImage::Format_ARGB32);
     double r = 0, g = 0, b = 0;
     int n = 0;
-    for (int y = 25; y <= 29; ++y) {
-        for (int x = 25; x <= 29; ++x) {
+    for (int y = 26; y <= 30; ++y) {
+        for (int x = 26; x <= 30; ++x) {
             const QRgb pixel = argb.pixel(x, y);
             r += qRed(pixel);
             g += qGreen(pixel);

@@ -78,9 +78,9 @@ void paint_panel(QPainter& painter)
 {
     const QRectF whole(0, 0, digit_size.width(), digit_size.height());
     QLinearGradient glass(0, 0, 0, digit_size.height());
-    glass.setColorAt(0.0, QColor(0x24, 0x16, 0x16));
-    glass.setColorAt(0.5, QColor(0x14, 0x0c, 0x0c));
-    glass.setColorAt(1.0, QColor(0x1c, 0x12, 0x12));
+    glass.setColorAt(0.0, QColor(0x22, 0x1c, 0x14));
+    glass.setColorAt(0.5, QColor(0x12, 0x0e, 0x0a));
+    glass.setColorAt(1.0, QColor(0x1a, 0x15, 0x10));
     painter.fillRect(whole, glass);
     // The bezel above and below the glass.
     painter.fillRect(QRectF(0, 0, digit_size.width(), 1.5), QColor(0x50, 0x50, 0x54));
@@ -98,17 +98,17 @@ void paint_digit(QPainter& painter, int digit)
     for (int s = a; s <= g; ++s) {
         const QPainterPath path = segment_path(Segment(s));
         if (!(lit_segments[digit] & (1u << s))) {
-            painter.setBrush(QColor(0x44, 0x1a, 0x16));
+            painter.setBrush(QColor(0x3c, 0x2c, 0x12));
             painter.drawPath(path);
             continue;
         }
-        painter.setPen(QPen(QColor(255, 60, 30, 70), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(QColor(255, 170, 30, 70), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);  // the glow around a lit segment
         painter.setPen(Qt::NoPen);
         QLinearGradient light(0, top, 0, bottom);
-        light.setColorAt(0.0, QColor(0xff, 0x6a, 0x48));
-        light.setColorAt(1.0, QColor(0xff, 0x30, 0x1a));
+        light.setColorAt(0.0, QColor(0xff, 0xe0, 0x70));
+        light.setColorAt(1.0, QColor(0xff, 0xa8, 0x18));
         painter.setBrush(light);
         painter.drawPath(path);
     }

@@ -66,8 +66,9 @@ void paint_stick(QPainter& painter, int frame)
 
     // The fuse leaves the left cap and curls up.
     QPainterPath fuse;
+    const QPointF fuse_tip(-half_length + 3.0, -13.5);
     fuse.moveTo(-half_length + 0.5, -1.0);
-    fuse.cubicTo(-half_length - 4.0, -2.0, -half_length - 2.0, -8.0, -half_length - 5.5, -10.0);
+    fuse.cubicTo(-half_length - 4.0, -3.0, -half_length - 3.0, -11.0, fuse_tip.x(), fuse_tip.y());
     painter.setPen(QPen(QColor(0x3a, 0x2c, 0x20), 1.6, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(fuse);
@@ -103,7 +104,7 @@ void paint_stick(QPainter& painter, int frame)
     painter.drawLine(QPointF(-half_length + 2.5, -half_width + 1.8), QPointF(-5.5, -half_width + 1.8));
     painter.drawLine(QPointF(5.5, -half_width + 1.8), QPointF(half_length - 2.5, -half_width + 1.8));
 
-    paint_spark(painter, QPointF(-half_length - 5.5, -10.0), frame);
+    paint_spark(painter, fuse_tip, frame);
     painter.restore();
 }
 
@@ -169,7 +170,7 @@ void paint_dynamite(QPainter& painter, int frame)
     shadow.radius_x *= 0.85;
     paint_contact_shadow(painter, shadow);
     painter.save();
-    painter.translate(pose.centre + QPointF(0, 1.5) * (pose.radius_y / ball_radius));
+    painter.translate(pose.centre + QPointF(2.0, 2.5) * (pose.radius_y / ball_radius));
     painter.scale(pose.radius_x / ball_radius, pose.radius_y / ball_radius);
     paint_stick(painter, frame);
     painter.restore();

@@ -14,7 +14,7 @@ namespace lumbra::art {
 QList<QRgb> shared_palette(const std::vector<QImage>& images, int max_colours = 256);
 
 // `image` as an 8-bit picture with `palette` as its colour table, each pixel
-// mapped to the nearest palette colour.
+// the nearest palette colour once the error of its neighbours is spread.
 QImage reduce_to_palette(const QImage& image, const QList<QRgb>& palette);
 
 }  // namespace lumbra::art

@@ -36,7 +36,7 @@ QPainterPath circle()
     return path;
 }
 
-QPainterPath triangle() { return regular_polygon(3, 0.5, -90).translated(0, 0.08); }
+QPainterPath triangle() { return regular_polygon(3, 0.46, -90).translated(0, 0.07); }
 
 QPainterPath square()
 {
@@ -57,10 +57,10 @@ QPainterPath diamond()
 
 QPainterPath cross()
 {
-    QPainterPath path;
-    path.addRect(QRectF(-0.44, -0.13, 0.88, 0.26));
-    path.addRect(QRectF(-0.13, -0.44, 0.26, 0.88));
-    return path.simplified();
+    QPainterPath across, down;
+    across.addRect(QRectF(-0.44, -0.13, 0.88, 0.26));
+    down.addRect(QRectF(-0.13, -0.44, 0.26, 0.88));
+    return across.united(down);
 }
 
 QPainterPath heart()
