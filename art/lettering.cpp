@@ -45,19 +45,6 @@ void paint_glossy_text(QPainter& painter, const QPainterPath& text, const QColor
     painter.restore();
 }
 
-// A small resting ball of colour `index` centred at `centre`.
-void paint_small_ball(QPainter& painter, QPointF centre, qreal radius, int index)
-{
-    BallPose pose = ball_pose(5);
-    const qreal scale = radius / ball_radius;
-    painter.save();
-    painter.translate(centre - pose.centre * scale);
-    painter.scale(scale, scale);
-    const QColor base = ball_colours()[index].base;
-    paint_ball(painter, pose, [&base](QPainter& p) { paint_ball_body(p, base); });
-    painter.restore();
-}
-
 // A sunken panel of the window's own grey.
 void paint_recess(QPainter& painter, const QRectF& area)
 {
@@ -99,7 +86,7 @@ void paint_game_over(QPainter& painter)
     const QPainterPath text = fitted_text_path(QStringLiteral("GAME OVER"), QRectF(14, 12, 237, 50));
     paint_glossy_text(painter, text, QColor(0xff, 0xb0, 0x90), QColor(0xa8, 0x10, 0x08));
     for (int i = 0; i < ball_colour_count; ++i)
-        paint_small_ball(painter, QPointF(52 + i * 27, 80), 10, i);
+        paint_resting_ball(painter, QPointF(52 + i * 27, 80), 10, ball_colours()[i].base);
 }
 
 void paint_title(QPainter& painter)
