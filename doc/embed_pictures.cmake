@@ -3,12 +3,16 @@
 # a base64 data: URI, and the tables that follow from the rules or from the
 # library's contents are written out, so none of them is typed by hand.
 #
-#   cmake -DINPUT=Manual.htm.in -DOUTPUT=Manual.htm -DPICTURES=<folder of NAME.png>
+#   cmake -DINPUT=Manual.htm.in -DOUTPUT=Manual.htm -DLIBRARIES=<folder>
 #         -DVERSION=2.51 -DDATA_DIR=/usr/share/lumbra -P embed_pictures.cmake
+#
+# LIBRARIES holds one folder of NAME.png drawings per library ("lrestd",
+# "lresshape", ...); pictures come from "lrestd" unless a placeholder names
+# another library, as in @PICTURE:lresshape/red0005|...@.
 #
 # Placeholders in the source:
 #   @VERSION@, @DATA_DIR@        the program's version and data folder
-#   @PICTURE:name|alt text@      an <img> of one picture
+#   @PICTURE:[library/]name|alt@ an <img> of one picture
 #   @BOARD:row|row|...@          a board diagram, one letter per square:
 #                                  .  empty         R G B Y L K P  the seven colours
 #                                  J  joker         D dynamite     Q  question ball
@@ -23,7 +27,7 @@
 
 cmake_minimum_required(VERSION 3.25)
 
-foreach(required INPUT OUTPUT PICTURES VERSION DATA_DIR)
+foreach(required INPUT OUTPUT LIBRARIES VERSION DATA_DIR)
   if(NOT DEFINED ${required})
     message(FATAL_ERROR "embed_pictures.cmake needs -D${required}=...")
   endif()
@@ -68,9 +72,16 @@ function(base64_of_file path out_var)
   set(${out_var} "${text}" PARENT_SCOPE)
 endfunction()
 
-# The picture file of `name`, or a stop with a message naming what is missing.
+set(standard_pictures "${LIBRARIES}/lrestd")
+
+# The picture file of `name` ("red0005" or "lresshape/red0005"), or a stop
+# with a message naming what is missing.
 function(picture_file name out_var)
-  set(path "${PICTURES}/${name}.png")
+  if(name MATCHES "/")
+    set(path "${LIBRARIES}/${name}.png")
+  else()
+    set(path "${standard_pictures}/${name}.png")
+  endif()
   if(NOT EXISTS "${path}")
     message(FATAL_ERROR "The manual shows \"${name}\", but ${path} does not exist.")
   endif()
@@ -92,17 +103,22 @@ function(png_size path width_var height_var)
   set(${height_var} ${height} PARENT_SCOPE)
 endfunction()
 
-# data: URIs of a picture: the normal one, and its double-size twin or "".
-function(picture_uris name uri_var uri2x_var)
+# data: URIs of a picture: the normal one, and its double-size twin or "";
+# and the picture's width and height.
+function(picture_uris name uri_var uri2x_var width_var height_var)
   picture_file("${name}" path)
   base64_of_file("${path}" encoded)
   set(${uri_var} "data:image/png;base64,${encoded}" PARENT_SCOPE)
   set(uri2x "")
-  if(EXISTS "${PICTURES}/${name}@2x.png")
-    base64_of_file("${PICTURES}/${name}@2x.png" encoded2x)
+  string(REGEX REPLACE "\\.png$" "@2x.png" twin "${path}")
+  if(EXISTS "${twin}")
+    base64_of_file("${twin}" encoded2x)
     set(uri2x "data:image/png;base64,${encoded2x}")
   endif()
   set(${uri2x_var} "${uri2x}" PARENT_SCOPE)
+  png_size("${path}" width height)
+  set(${width_var} ${width} PARENT_SCOPE)
+  set(${height_var} ${height} PARENT_SCOPE)
 endfunction()
 
 # Points for a removal of `removed` balls, the arriving one included:
@@ -142,7 +158,7 @@ function(points_table out_var)
 endfunction()
 
 # Every picture of the library, without the 2x twins.
-file(GLOB library_files RELATIVE "${PICTURES}" "${PICTURES}/*.png")
+file(GLOB library_files RELATIVE "${standard_pictures}" "${standard_pictures}/*.png")
 set(library_names "")
 foreach(file IN LISTS library_files)
   if(NOT file MATCHES "@2x\\.png$")
@@ -177,7 +193,7 @@ foreach(placeholder IN LISTS name_placeholders)
     group_of("${name}" name_group)
     if(name_group STREQUAL group)
       string(APPEND names_html "<code>${name}</code> ")
-      png_size("${PICTURES}/${name}.png" width height)
+      png_size("${standard_pictures}/${name}.png" width height)
       set(this_size "${width} × ${height}")
       if(size_text STREQUAL "")
         set(size_text "${this_size}")
@@ -187,7 +203,7 @@ foreach(placeholder IN LISTS name_placeholders)
     endif()
   endforeach()
   if(names_html STREQUAL "")
-    message(FATAL_ERROR "The manual lists the pictures \"${group}...\", but ${PICTURES} holds none.")
+    message(FATAL_ERROR "The manual lists the pictures \"${group}...\", but ${standard_pictures} holds none.")
   endif()
   string(STRIP "${names_html}" names_html)
   string(REPLACE "${placeholder}" "${names_html}" html "${html}")
@@ -280,13 +296,12 @@ foreach(placeholder IN LISTS frame_placeholders)
 endforeach()
 
 # Single pictures as <img>.
-string(REGEX MATCHALL "@PICTURE:[a-z_0-9]+\\|[^@]*@" picture_placeholders "${html}")
+string(REGEX MATCHALL "@PICTURE:[a-z_0-9/]+\\|[^@]*@" picture_placeholders "${html}")
 list(REMOVE_DUPLICATES picture_placeholders)
 foreach(placeholder IN LISTS picture_placeholders)
-  string(REGEX REPLACE "^@PICTURE:([a-z_0-9]+)\\|([^@]*)@$" "\\1" name "${placeholder}")
-  string(REGEX REPLACE "^@PICTURE:([a-z_0-9]+)\\|([^@]*)@$" "\\2" alt "${placeholder}")
-  picture_uris("${name}" uri uri2x)
-  png_size("${PICTURES}/${name}.png" width height)
+  string(REGEX REPLACE "^@PICTURE:([a-z_0-9/]+)\\|([^@]*)@$" "\\1" name "${placeholder}")
+  string(REGEX REPLACE "^@PICTURE:([a-z_0-9/]+)\\|([^@]*)@$" "\\2" alt "${placeholder}")
+  picture_uris("${name}" uri uri2x width height)
   set(srcset "")
   if(NOT uri2x STREQUAL "")
     set(srcset " srcset=\"${uri2x} 2x\"")
@@ -308,8 +323,7 @@ list(REMOVE_DUPLICATES sprite_names)
 list(SORT sprite_names)
 set(styles "")
 foreach(name IN LISTS sprite_names)
-  picture_uris("${name}" uri uri2x)
-  png_size("${PICTURES}/${name}.png" width height)
+  picture_uris("${name}" uri uri2x width height)
   string(APPEND styles ".p-${name} { width: ${width}px; height: ${height}px; background-size: ${width}px ${height}px; background-image: url(${uri});")
   if(NOT uri2x STREQUAL "")
     string(APPEND styles " background-image: image-set(url(${uri}) 1x, url(${uri2x}) 2x);")
