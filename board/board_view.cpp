@@ -84,26 +84,10 @@ bool BoardView::show_digit(int position, std::string_view name)
     return true;
 }
 
-int BoardView::cursor_number(const Square& square) const
-{
-    return standard_cursor_ ? 0 : square.cursor;
-}
-
 void BoardView::show_cursor(const Square& square)
 {
     if (TMyImage* image = images_.value(&square)) {
-        const int number = cursor_number(square);
-        image->show_cursor(number, cursors_.cursor(number));
-    }
-}
-
-void BoardView::use_standard_cursor(bool on)
-{
-    standard_cursor_ = on;
-    for (TMyImage* image : board_) {
-        if (image != nullptr) {
-            show_cursor(image->square());
-        }
+        image->show_cursor(square.cursor, cursors_.cursor(square.cursor));
     }
 }
 

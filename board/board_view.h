@@ -50,9 +50,6 @@ public:
     // the library has none.
     bool load_next_picture();
 
-    // While on, every board square shows the standard arrow.
-    void use_standard_cursor(bool on);
-
     TMyImage* board_square(int n) const;
     TMyImage* preview_square(int i) const;
     const ImageBox& next_image() const { return *next_image_; }
@@ -62,11 +59,9 @@ public:
 private:
     bool show_named_picture(ImageBox& image, const QString& name);
     TMyImage* add_square(Square& square, const QRect& bounds);
-    int cursor_number(const Square& square) const;
 
     const GraphicsLibrary* library_ = nullptr;
     SquareCursors cursors_;
-    bool standard_cursor_ = false;
     ImageBox* next_image_;
     std::array<TMyImage*, main_window_layout::board_squares> board_{};
     std::array<TMyImage*, main_window_layout::preview_squares> preview_{};

@@ -19,6 +19,7 @@
 #include "board_view.h"
 #include "game_over.h"
 #include "graphics_library.h"
+#include "library_acceptance.h"
 #include "main_window_layout.h"
 #include "shipped_files.h"
 #include "sound_player.h"
@@ -157,8 +158,8 @@ bool TForm1::init()
     }
     set_speed(speed);
     // 6.
+    // The squares are made with the arrow, which a ticked setting keeps.
     menu_.CursorSetting->setChecked(settings_.flag(SettingsStore::standard_cursor));
-    board_->use_standard_cursor(menu_.CursorSetting->isChecked());
     menu_.AutosaveGame->setChecked(settings_.flag(SettingsStore::autosave));
     // 7.
     if (!load_graphics()) {
@@ -256,7 +257,7 @@ bool TForm1::load_graphics()
     const QString additional = settings_.line(SettingsStore::additional_library);
     if (additional != QLatin1String("1")) {
         std::unique_ptr<GraphicsLibrary> library = GraphicsLibrary::open(additional);
-        if (library != nullptr && library->has_picture(QStringLiteral("red0005"))) {
+        if (library != nullptr && usable_at_startup(*library)) {
             use_library(std::move(library));
             board_->load_next_picture();
         }
@@ -274,7 +275,7 @@ bool TForm1::load_graphics()
                 "Your resource File \"lreslo.lgr\" seems to be missing. \n Please re-install Lumbra.");
         }
         std::unique_ptr<GraphicsLibrary> library = GraphicsLibrary::open(shipped_file(name));
-        if (library == nullptr || !library->has_picture(QStringLiteral("red0005"))) {
+        if (library == nullptr || !usable_at_startup(*library)) {
             QMessageBox::critical(nullptr, QStringLiteral("Error while loading resources"), missing_text);
             return false;
         }
@@ -292,8 +293,7 @@ void TForm1::LoadAdditionalGraphics1Click()
     const TimersStopped stopped(*timers_);
     last_library_choice_ = options_.choose_library_file(this, last_library_choice_);
     std::unique_ptr<GraphicsLibrary> library = GraphicsLibrary::open(last_library_choice_);
-    if (library == nullptr || !library->has_picture(QStringLiteral("empty")) ||
-        !library->has_picture(QStringLiteral("red0005"))) {
+    if (library == nullptr || !usable_as_additional(*library)) {
         return;
     }
     use_library(std::move(library));
@@ -452,8 +452,16 @@ void TForm1::Lightning1Click()
 void TForm1::CursorSettingClick()
 {
     const bool standard = menu_.CursorSetting->isChecked();
-    board_->use_standard_cursor(standard);
     settings_.set_flag(SettingsStore::standard_cursor, standard);
+    if (standard) {
+        // The engine leaves a square's cursor alone while the setting is on.
+        for (Square& square : engine_->squares) {
+            square.cursor = 0;
+            board_->show_cursor(square);
+        }
+    } else {
+        engine_->update_cursors();
+    }
 }
 
 void TForm1::Turn_Off_Sound1Click()

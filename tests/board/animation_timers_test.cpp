@@ -22,6 +22,11 @@ struct SpeedCase {
     int highlight_ms;
 };
 
+void PrintTo(const SpeedCase& speed, std::ostream* out)
+{
+    *out << speed.name;
+}
+
 class Speeds : public testing::TestWithParam<SpeedCase> {};
 
 TEST_P(Speeds, SetBothIntervalsOrNeither)

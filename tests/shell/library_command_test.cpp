@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -13,6 +15,8 @@
 #include "tload_libraries.h"
 #include "tmy_image.h"
 #include "window_fixture.h"
+
+#include <vector>
 
 namespace lumbra {
 namespace {
@@ -37,9 +41,25 @@ TEST_F(LibraryCommand, AValidLibraryRedrawsEverythingAndIsKept)
 {
     window().game().score_display->set_value(57);
     const QString before = window().library().file_path();
-    chosen_library = staged_library(QStringLiteral("lreslo.lgr"));
+    std::vector<QImage> squares_before;
+    for (int n = 0; n < 81; ++n) {
+        squares_before.push_back(window().board().board_square(n)->picture().toImage());
+    }
+    for (int i = 0; i < 3; ++i) {
+        squares_before.push_back(window().board().preview_square(i)->picture().toImage());
+    }
+    chosen_library = test_library(QStringLiteral("extra.lgr"), 3);
 
     load_additional_graphics();
+
+    for (int n = 0; n < 84; ++n) {
+        const TMyImage& square = n < 81 ? *window().board().board_square(n) : *window().board().preview_square(n - 81);
+        EXPECT_NE(square.picture().toImage(), squares_before[static_cast<std::size_t>(n)]) << "square " << n;
+    }
+    EXPECT_TRUE(shows(window().board().next_image(), QStringLiteral("next")));
+    const QLabel& logo = window().game_over_dialog().go_logo();
+    EXPECT_EQ(logo.pixmap().toImage(),
+              window().library().picture(QStringLiteral("game_over"), logo.devicePixelRatioF()).toImage());
 
     EXPECT_EQ(window().library().file_path(), chosen_library);
     EXPECT_NE(window().library().file_path(), before);
@@ -91,7 +111,7 @@ TEST_F(LibraryCommand, CancelledBeforeAnyChoiceLoadsNothing)
 TEST_F(LibraryCommand, FewColoursRefuseToGoOn)
 {
     screen_depth = 8;
-    chosen_library = staged_library(QStringLiteral("lreslo.lgr"));
+    chosen_library = test_library(QStringLiteral("extra.lgr"), 3);
     const QString before = window().library().file_path();
     bool refused = false;
     when_modal([](QWidget& dialog) {

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include <string>
+#include <vector>
 
 #include "animation_timers.h"
 #include "board_view.h"
@@ -26,6 +27,15 @@ protected:
     Spielklasse& game() const { return window().game(); }
     int colour_at(int n) const { return game().squares[static_cast<std::size_t>(n)].color % 8; }
     int code_at(int n) const { return game().squares[static_cast<std::size_t>(n)].color; }
+    // Move ticks until the travelling ball has arrived.
+    void travel()
+    {
+        for (int tick = 0; tick < 100 && !game().path.is_empty(); ++tick) {
+            window().move_travelling_ball();
+        }
+    }
+    // The square of the travelling ball.
+    int ball_square() const { return game().selected != nullptr ? game().selected->Tag : -1; }
 };
 
 TEST_F(Play, ABallTravelsOneSquarePerMoveTick)
@@ -36,15 +46,22 @@ TEST_F(Play, ABallTravelsOneSquarePerMoveTick)
     click(3);
     EXPECT_TRUE(game().busy);
 
-    window().move_travelling_ball();
-    EXPECT_EQ(code_at(0), 0);
-    EXPECT_EQ(colour_at(1), 1);
-    window().move_travelling_ball();
-    EXPECT_EQ(code_at(1), 0);
-    EXPECT_EQ(colour_at(2), 1);
-    window().move_travelling_ball();
-    EXPECT_EQ(colour_at(3), 1);
+    // Each tick the ball stands on one square, one step from the last.
+    std::vector<int> visited;
+    while (!game().path.is_empty()) {
+        window().move_travelling_ball();
+        const int n = visited.empty() ? 0 : visited.back();
+        if (game().busy) {
+            visited.push_back(ball_square());
+            EXPECT_EQ(colour_at(visited.back()), 1);
+            EXPECT_EQ(game().count_stones(), 1);
+            EXPECT_LE(visited.back() - n, 1);
+        }
+        ASSERT_LT(visited.size(), 5U);
+    }
+    EXPECT_EQ(visited, (std::vector<int>{0, 1, 2}));
     EXPECT_FALSE(game().busy);
+    EXPECT_EQ(colour_at(3), 1);
     // No row: the turn's three balls drop.
     EXPECT_EQ(game().count_stones(), 4);
 }
@@ -65,7 +82,7 @@ TEST_F(Play, ACompletedRowVanishesAndScores)
     set_board({"RRRR.....", "....R...."});
     click(13);
     click(4);
-    window().move_travelling_ball();
+    travel();
     EXPECT_TRUE(game().busy);
     EXPECT_EQ(game().score_display->get_value(), 3);
     EXPECT_TRUE(shows(window().board().digit(3), QStringLiteral("lcd3")));
@@ -158,7 +175,7 @@ TEST_F(Play, AFullBoardEndsTheGameAndStartsTheNext)
     });
     click(78);
     click(79);
-    window().move_travelling_ball();
+    travel();
 
     EXPECT_TRUE(game_over_shown);
     EXPECT_EQ(game().score_display->get_value(), 0);

@@ -16,6 +16,11 @@ struct SpeedCase {
     int highlight_ms;
 };
 
+void PrintTo(const SpeedCase& speed, std::ostream* out)
+{
+    *out << speed.name;
+}
+
 class Speed : public WindowTest, public testing::WithParamInterface<SpeedCase> {
 protected:
     QAction* item(int speed) const
@@ -76,6 +81,11 @@ struct DamageCase {
     int line;
     const char* repaired;
 };
+
+void PrintTo(const DamageCase& damage, std::ostream* out)
+{
+    *out << damage.name;
+}
 
 class Repair : public WindowTest, public testing::WithParamInterface<DamageCase> {};
 

@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include "board_view.h"
 #include "graphics_library.h"
 #include "image_box.h"
+#include "library_builder.h"
+#include "library_names.h"
 #include "program_dialogs.h"
 #include "spiel.h"
 
@@ -40,9 +44,38 @@ void when_modal(std::function<void(QWidget& dialog)> action)
     poll->start();
 }
 
-QString staged_library(const QString& name)
+namespace {
+
+QString test_library_folder()
 {
-    return QDir(QStringLiteral(LUMBRA_STAGE_DIR)).filePath(name);
+    static QTemporaryDir folder;
+    return folder.path();
+}
+
+}  // namespace
+
+QString test_library(const QString& name, int shade)
+{
+    const QString path = QDir(test_library_folder()).filePath(name);
+    if (QFileInfo::exists(path)) {
+        return path;
+    }
+    QList<fixture::LibraryFile> files;
+    int index = 0;
+    for (const LibraryPicture& picture : library_pictures()) {
+        const QColor colour(index % 256, (shade * 60 + index / 256) % 256, 255 - index % 256);
+        files.append({picture.name + QStringLiteral(".png"), fixture::png_bytes(picture.size, colour)});
+        files.append({picture.name + QStringLiteral("@2x.png"), fixture::png_bytes(picture.size * 2, colour)});
+        ++index;
+    }
+    for (const QString& sound : library_sounds()) {
+        files.append({sound + QStringLiteral(".wav"), fixture::wav_bytes()});
+    }
+    QTemporaryDir work;
+    const QString built = fixture::build_library(work.path(), name, files);
+    EXPECT_FALSE(built.isEmpty()) << "rcc could not pack " << name.toStdString();
+    QFile::copy(built, path);
+    return path;
 }
 
 TForm1& WindowTest::start()
@@ -51,7 +84,9 @@ TForm1& WindowTest::start()
         close_window();
     }
     StartOptions options;
-    options.data_folders = {QStringLiteral(LUMBRA_STAGE_DIR)};
+    test_library(QStringLiteral("lrestd.lgr"), 1);
+    test_library(QStringLiteral("lreslo.lgr"), 2);
+    options.data_folders = {test_library_folder()};
     options.color_depth = [this] { return screen_depth; };
     options.choose_library_file = [this](QWidget*, const QString&) { return chosen_library; };
     window_ = std::make_unique<TForm1>(std::move(options));

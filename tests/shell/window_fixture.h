@@ -63,6 +63,10 @@ private:
     std::unique_ptr<TForm1> window_;
 };
 
-QString staged_library(const QString& name);
+// A graphics library drawn for the tests, every picture in a colour of its
+// own; libraries of another `shade` differ in every picture. The first call
+// for a name builds it. "lrestd.lgr" and "lreslo.lgr" are what the window
+// opens at start-up.
+QString test_library(const QString& name, int shade);
 
 }  // namespace lumbra
