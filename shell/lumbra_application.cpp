@@ -19,8 +19,8 @@ void show_error(const QString& message)
 
 LumbraApplication::LumbraApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // Only the name: a display name would be added to every window's caption.
     setApplicationName(QString::fromLatin1(main_window_layout::application_title));
-    setApplicationDisplayName(QString::fromLatin1(main_window_layout::application_title));
 }
 
 bool LumbraApplication::notify(QObject* receiver, QEvent* event)
