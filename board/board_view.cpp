@@ -23,7 +23,8 @@ QString to_qstring(std::string_view text)
 
 }  // namespace
 
-BoardView::BoardView(QWidget* parent) : QWidget(parent), next_image_(new ImageBox(this))
+BoardView::BoardView(QWidget* parent)
+    : QWidget(parent), cursors_(devicePixelRatioF()), next_image_(new ImageBox(this))
 {
     setFixedSize(layout::client_size);
     QPalette silver = palette();

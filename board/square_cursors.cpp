@@ -4,32 +4,39 @@
 
 #include <cassert>
 
+#include "program_art.h"
+
 namespace lumbra {
 namespace {
 
-struct CursorResource {
-    const char* path;
-    QPoint hot_spot;
-};
+QString to_qstring(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-// Number 1..3 -> picture and the point of it that clicks.
-constexpr std::array<CursorResource, 3> cursor_resources{{
-    {":/program/cursors/pickhand.png", {9, 1}},
-    {":/program/cursors/pickhand2.png", {9, 1}},
-    {":/program/cursors/nohand.png", {15, 15}},
-}};
+// The cursor picture for the screen's ratio: the doubled drawing above 1.
+QCursor program_cursor(const ProgramCursor& cursor, qreal device_pixel_ratio)
+{
+    QString path = to_qstring(cursor.resource);
+    QPixmap picture;
+    if (device_pixel_ratio > 1.0) {
+        picture.load(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
+        picture.setDevicePixelRatio(2.0);
+    }
+    if (picture.isNull()) {
+        picture.load(path);
+    }
+    // A build without the cursor pictures still plays, with the arrow.
+    return picture.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(picture, cursor.hot_x, cursor.hot_y);
+}
 
 }  // namespace
 
-SquareCursors::SquareCursors()
+SquareCursors::SquareCursors(qreal device_pixel_ratio)
 {
     cursors_[0] = QCursor(Qt::ArrowCursor);
-    for (std::size_t i = 0; i < cursor_resources.size(); ++i) {
-        const QPixmap picture(QString::fromLatin1(cursor_resources[i].path));
-        // A build without the cursor pictures still plays, with the arrow.
-        cursors_[i + 1] = picture.isNull() ? QCursor(Qt::ArrowCursor)
-                                           : QCursor(picture, cursor_resources[i].hot_spot.x(),
-                                                     cursor_resources[i].hot_spot.y());
+    for (const ProgramCursor& cursor : program_cursors) {
+        cursors_[static_cast<std::size_t>(cursor.number)] = program_cursor(cursor, device_pixel_ratio);
     }
 }
 

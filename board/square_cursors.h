@@ -11,7 +11,8 @@ namespace lumbra {
 // standard arrow.
 class SquareCursors {
 public:
-    SquareCursors();
+    // Loads the pictures drawn for a screen of the given device pixel ratio.
+    explicit SquareCursors(qreal device_pixel_ratio);
 
     // The cursor of number 0..3.
     const QCursor& cursor(int number) const;

@@ -3,7 +3,6 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QIcon>
@@ -21,6 +20,7 @@
 #include "graphics_library.h"
 #include "library_acceptance.h"
 #include "main_window_layout.h"
+#include "program_art.h"
 #include "shipped_files.h"
 #include "sound_player.h"
 #include "spiel.h"
@@ -47,9 +47,10 @@ QString text(const char* program_text)
 QIcon built_in_icon()
 {
     QIcon icon;
-    const QDir folder(QStringLiteral(":/program/icon"));
-    for (const QString& name : folder.entryList({QStringLiteral("*.png")}, QDir::Files)) {
-        icon.addFile(folder.filePath(name));
+    const QString prefix = QString::fromLatin1(program_icon_prefix.data(),
+                                               static_cast<qsizetype>(program_icon_prefix.size()));
+    for (const int size : program_icon_sizes) {
+        icon.addFile(prefix + QString::number(size) + QStringLiteral(".png"), QSize(size, size));
     }
     return icon;
 }
