@@ -92,7 +92,6 @@ TForm1::TForm1(StartOptions options)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(built_in_icon());
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
@@ -143,11 +142,10 @@ void TForm1::build_menu()
 
 bool TForm1::init()
 {
-    // 1. The icon file beside the program; the built-in icon stays without it.
+    // 1. The icon file beside the program, or else the built-in icon. Only
+    // one of them is read: an icon decodes all its sizes at once.
     const QString icon_file = shipped_file(QStringLiteral("lumbra.ico"));
-    if (QImageReader(icon_file).canRead()) {
-        setWindowIcon(QIcon(icon_file));
-    }
+    setWindowIcon(QImageReader(icon_file).canRead() ? QIcon(icon_file) : built_in_icon());
     // 2, 3. The version, and the client area of 361 x 411 (the board view).
     version_ = 2.51F;
     // 4.

@@ -94,6 +94,15 @@ void BM_FirstFrame_BareQtWindow(benchmark::State& state)
 }
 BENCHMARK(BM_FirstFrame_BareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
+void BM_FirstFrame_BareQtWindowWithGameLibraries(benchmark::State& state)
+{
+    first_frame(state, BARE_QT_WINDOW_WITH_GAME_LIBRARIES);
+}
+BENCHMARK(BM_FirstFrame_BareQtWindowWithGameLibraries)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
 void BM_FirstFrame_Lumbra(benchmark::State& state)
 {
     first_frame(state, LUMBRA_FIRST_FRAME);
