@@ -1,5 +1,7 @@
 #include "score_page_fetcher.h"
 
+#include "decoded_text.h"
+
 #include <QDir>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -8,22 +10,9 @@
 #include <QNetworkRequest>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QTimer>
 
 namespace lumbra {
-namespace {
-
-// Pages of the score keeper are plain text or HTML; names written in UTF-8
-// come out right, and an older page in Latin-1 still reads.
-QString page_text_of(const QByteArray& body)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(body);
-    return utf8.hasError() ? QString::fromLatin1(body) : text;
-}
-
-}  // namespace
 
 QStringList fetch_failure_lines()
 {
@@ -91,7 +80,7 @@ PageFetchResult ScorePageFetcher::fetch(const QUrl& url)
         const QByteArray body = reply->readAll();
         store(document_name(url), body);
         result.succeeded = true;
-        result.page_text = page_text_of(body);
+        result.page_text = decoded_text(body);
     }
     reply->deleteLater();
     return result;

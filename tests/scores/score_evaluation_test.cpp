@@ -1,4 +1,6 @@
 #include "score_evaluation.h"
+
+#include "qstring_printing.h"
 #include "score_page_fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,13 @@
 #include "score_page_fetcher.h"
+
+#include "event_watch.h"
 #include "local_server.h"
+#include "qstring_printing.h"
 #include "qt_application.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -116,18 +117,13 @@ TEST_F(ScorePageFetcherTest, SilentServerTimesOutWhileEventsGoOn)
     const auto server = testing_servers::start_silent_server();
     ASSERT_TRUE(server->ready());
     fetcher_.set_time_limit(std::chrono::milliseconds(800));
-    int ticks = 0;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
-    timer.start(50);
-    QElapsedTimer clock;
-    clock.start();
+    const testing_app::EventWatch watch;
 
     const PageFetchResult result = fetcher_.fetch(QUrl(server->url(QStringLiteral("regular.htm"))));
 
     EXPECT_FALSE(result.succeeded);
-    EXPECT_LT(clock.elapsed(), 5000);
-    EXPECT_GE(ticks, 5);  // the game's timers keep running during a fetch
+    EXPECT_LT(watch.elapsed_ms(), 5000);
+    EXPECT_GE(watch.ticks(), 5);  // the game's timers keep running during a fetch
     ASSERT_EQ(log_.size(), 4);
     EXPECT_EQ(log_[1], QStringLiteral("GET Failed !"));
     EXPECT_EQ(log_[3], QStringLiteral("ReasonPhrase = The server did not answer in time"));

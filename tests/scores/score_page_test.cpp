@@ -1,4 +1,6 @@
 #include "score_page.h"
+
+#include "qstring_printing.h"
 #include "score_page_fixture.h"
 
 #include <gtest/gtest.h>

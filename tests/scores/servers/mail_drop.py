@@ -1,7 +1,7 @@
 """An aiosmtpd handler that keeps every message it accepts in a folder, as
 N.envelope (the sender, then one recipient a line) and N.eml (the message as
 it arrived, dots unstuffed). The addresses given after the folder are refused
-as recipients.
+as recipients, and a mail from one of them is refused after its data.
 
     python3 -m aiosmtpd -n -l 127.0.0.1:PORT -c mail_drop.MailDrop FOLDER [REFUSED ...]
 """
@@ -25,6 +25,8 @@ class MailDrop:
         return "250 2.1.5 Ok"
 
     async def handle_DATA(self, server, session, envelope):
+        if envelope.mail_from in self.refused:
+            return "554 5.7.1 Message rejected"
         self.count += 1
         base = os.path.join(self.folder, str(self.count))
         with open(base + ".envelope", "w", encoding="utf-8") as out:
