@@ -77,7 +77,7 @@ QString address_problem(const QString& address)
 QString country_problem(const QString& country)
 {
     const bool one_line = std::none_of(country.cbegin(), country.cend(), breaks_mail_line);
-    if (one_line && country.size() <= longest_country)
+    if (one_line && !country.isEmpty() && country.size() <= longest_country)
         return QString();
     return QStringLiteral("Please type your country on one line, in at most %1 characters.").arg(longest_country);
 }

@@ -44,7 +44,7 @@ MailMessage score_mail(const QString& address, bool regular_mode, const QStringL
 QString address_problem(const QString& address);
 
 // What to tell the player about a typed country, or an empty text when it is
-// fit for one line of the mail.
+// not empty and fit for one line of the mail.
 QString country_problem(const QString& country);
 
 }  // namespace lumbra

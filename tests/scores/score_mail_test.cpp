@@ -92,7 +92,8 @@ TEST_P(TypedCountry, IsAcceptedOnOneLine)
 INSTANTIATE_TEST_SUITE_P(
     Countries, TypedCountry,
     testing::Values(TypedText{"plain", "Peru", true}, TypedText{"accents_and_apostrophe", "Côte d'Ivoire", true},
-                    TypedText{"other_script", "Россия", true}, TypedText{"line_break", "Peru\r\n.", false},
+                    TypedText{"other_script", "Россия", true}, TypedText{"empty", "", false},
+                    TypedText{"line_break", "Peru\r\n.", false},
                     TypedText{"tab", "Peru\tChile", false},
                     TypedText{"line_separator", "Peru\u2028Chile", false},
                     TypedText{"too_long", "Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch Wales", false}),
