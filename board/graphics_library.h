@@ -36,6 +36,11 @@ public:
     // when the library lacks the name. Decoded pictures are cached.
     QPixmap picture(const QString& name, qreal device_pixel_ratio = 1.0) const;
 
+    // The size in pixels of picture `name` at ratio 1 (of its twin when asked
+    // for "NAME@2x"), read from the file's header without decoding; empty
+    // when missing. Measures a whole library without decoding it.
+    QSize picture_size(const QString& name) const;
+
     // A URL that QSoundEffect can play for sound `name`; empty when missing.
     QUrl sound(const QString& name) const;
 
