@@ -1,9 +1,8 @@
 #include "score_page.h"
 
-#include <QRegularExpression>
+#include "hall_of_fame.h"
 
-#include <algorithm>
-#include <array>
+#include <QRegularExpression>
 
 namespace lumbra {
 namespace {
@@ -47,15 +46,6 @@ QString take_cell(QString& rest, QLatin1StringView keyword)
 
 }  // namespace
 
-QStringList page_lines_of(const QString& text)
-{
-    static const QRegularExpression line_break(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = text.split(line_break);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 std::optional<score> parse_web_row(const QString& line)
 {
     QString rest = line;
@@ -83,15 +73,14 @@ std::optional<score> parse_local_line(const QString& line)
 
 bool is_default_entry(const score& row)
 {
-    static const std::array<QLatin1StringView, score_table_rows> default_names = {
-        QLatin1StringView("Vex"),         QLatin1StringView("Orla"),
-        QLatin1StringView("Mr. Brandt"),  QLatin1StringView("Anton Lisle Marrow"),
-        QLatin1StringView("Tobin Hale"),  QLatin1StringView("Simon Carrow"),
-        QLatin1StringView("Milo Dantry"), QLatin1StringView("Felix Ambry"),
-        QLatin1StringView("Peter R. Lumm")};
-    if (row.points % 5 != 0)
-        return false;
-    return std::find(default_names.begin(), default_names.end(), row.name) != default_names.end();
+    // The names of the lists a new hall of fame starts with.
+    static const QStringList default_names = [] {
+        QStringList names;
+        for (const QString& line : HallOfFame().lines().mid(0, HallOfFame::ranks))
+            names.append(parse_local_line(line).value_or(score()).name);
+        return names;
+    }();
+    return row.points % 5 == 0 && default_names.contains(row.name);
 }
 
 std::optional<QList<score>> read_web_table(const QStringList& page_lines)

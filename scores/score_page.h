@@ -12,10 +12,6 @@ namespace lumbra {
 // How many rows the internet table and each local hall of fame hold.
 inline constexpr int score_table_rows = 9;
 
-// Splits a page's text into lines at CR LF, CR or LF. A line break at the very
-// end of the text does not begin one more, empty line.
-QStringList page_lines_of(const QString& text);
-
 // Reads one row line of the score page. The points, name and country cells
 // are found in that order by the keywords "poi", "nam" and "cou", each
 // searched for in what is left of the line after the previous keyword; a

@@ -1,6 +1,6 @@
 #include "score_page_fetcher.h"
 
-#include "decoded_text.h"
+#include "received_text.h"
 
 #include <QDir>
 #include <QEventLoop>

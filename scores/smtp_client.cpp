@@ -1,6 +1,6 @@
 #include "smtp_client.h"
 
-#include "decoded_text.h"
+#include "received_text.h"
 #include "lumbra_config.h"
 
 #include <QSocketNotifier>

@@ -3,7 +3,6 @@
 #include "event_watch.h"
 #include "local_server.h"
 #include "qstring_printing.h"
-#include "qt_application.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +39,6 @@ protected:
         file.write(content);
     }
 
-    testing_app::WithApplication application_;
     QTemporaryDir site_;
     QTemporaryDir stored_;
     ScorePageFetcher fetcher_;

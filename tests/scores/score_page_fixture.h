@@ -3,6 +3,7 @@
 // Score pages and hall-of-fame lines built from short descriptions, so that a
 // test shows the table it reads at a glance.
 
+#include "hall_of_fame.h"
 #include "score.h"
 
 #include <QList>
@@ -52,27 +53,15 @@ inline QList<score> falling_rows()
     return rows;
 }
 
-// A hall-of-fame line as a new entry is written: the name at column 17.
-inline QString hall_line(int rank, qint32 points, const QString& name)
-{
-    const QString digits = QString::number(points);
-    return QStringLiteral("%1.    ").arg(rank) + digits + QString(10 - digits.size(), u' ') + name;
-}
-
-// The nine hall-of-fame lines of a player who reached the given entries and
-// still holds default entries below them (dropped by every evaluation).
+// The current mode's nine hall-of-fame lines of a player who reached the
+// given entries, in this order, with the default entries of a new hall of
+// fame below them (dropped by every evaluation).
 inline QStringList hall_of_fame(const QList<score>& entries)
 {
-    QStringList lines;
-    for (const score& entry : entries)
-        lines.append(hall_line(int(lines.size()) + 1, entry.points, entry.name));
-    const QStringList default_names = {
-        QStringLiteral("Vex"),          QStringLiteral("Orla"),        QStringLiteral("Mr. Brandt"),
-        QStringLiteral("Anton Lisle Marrow"), QStringLiteral("Tobin Hale"), QStringLiteral("Simon Carrow"),
-        QStringLiteral("Milo Dantry"),  QStringLiteral("Felix Ambry"), QStringLiteral("Peter R. Lumm")};
-    for (qsizetype k = 0; lines.size() < 9; ++k)
-        lines.append(hall_line(int(lines.size()) + 1, qint32(40 - 5 * k), default_names[k]));
-    return lines;
+    HallOfFame hall;
+    for (int index = 0; index < int(entries.size()); ++index)
+        hall.insert(index, entries[index].points, entries[index].name);
+    return hall.lines().mid(0, HallOfFame::ranks);
 }
 
 }  // namespace lumbra::testing_pages

@@ -1,5 +1,6 @@
 #include "score_page.h"
 
+#include "hall_of_fame.h"
 #include "qstring_printing.h"
 #include "score_page_fixture.h"
 
@@ -96,22 +97,13 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{"empty_page", QStringList(), std::nullopt}),
     [](const testing::TestParamInfo<PageCase>& info) { return std::string(info.param.name); });
 
-TEST(PageLines, SplitsAtEveryKindOfLineEnd)
-{
-    EXPECT_EQ(page_lines_of(QStringLiteral("a\r\nb\rc\nd\n")),
-              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}));
-    EXPECT_EQ(page_lines_of(QStringLiteral("a\n\nb")),
-              (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
-    EXPECT_TRUE(page_lines_of(QString()).isEmpty());
-}
-
 TEST(ParseLocalLine, ReadsDefaultAndNewEntries)
 {
     EXPECT_EQ(parse_local_line(QStringLiteral("1.    150      Vex")),
               row(150, QStringLiteral("Vex"), QStringLiteral("???")));
-    EXPECT_EQ(parse_local_line(testing_pages::hall_line(9, 5, QStringLiteral("Ann Lee "))),
+    EXPECT_EQ(parse_local_line(new_line_start(8, 5) + QStringLiteral("Ann Lee ")),
               row(5, QStringLiteral("Ann Lee"), QStringLiteral("???")));
-    EXPECT_EQ(parse_local_line(testing_pages::hall_line(1, 1234567, QStringLiteral("Max"))),
+    EXPECT_EQ(parse_local_line(new_line_start(0, 1234567) + QStringLiteral("Max")),
               row(1234567, QStringLiteral("Max"), QStringLiteral("???")));
 }
 

@@ -4,7 +4,6 @@
 #include "local_server.h"
 #include "mail_folder.h"
 #include "qstring_printing.h"
-#include "qt_application.h"
 
 #include <QTemporaryDir>
 
@@ -45,7 +44,6 @@ protected:
 
     std::string trace() const { return trace_.join(u'\n').toStdString(); }
 
-    testing_app::WithApplication application_;
     QTemporaryDir folder_;
     SmtpClient client_;
     QStringList trace_;
