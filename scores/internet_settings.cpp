@@ -8,6 +8,12 @@
 
 namespace lumbra {
 
+int primary_screen_depth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->depth() : 32;
+}
+
 InternetSettings InternetSettings::built_in()
 {
     InternetSettings settings;
@@ -16,10 +22,6 @@ InternetSettings InternetSettings::built_in()
     settings.relay = SmtpSettings::built_in();
     settings.addresses = ScoreMailAddresses::built_in();
     settings.version_text = QCoreApplication::applicationVersion();
-    settings.color_depth = [] {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen != nullptr ? screen->depth() : 32;
-    };
     return settings;
 }
 

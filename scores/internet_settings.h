@@ -11,6 +11,9 @@
 
 namespace lumbra {
 
+// Bits per pixel of the primary screen; 32 when there is none.
+int primary_screen_depth();
+
 // Everything the high-score dialog needs to reach the score keeper: the two
 // pages, the relay and the addresses, and the facts about the program that a
 // score mail reports. The built-in values come from the addresses the program
@@ -26,7 +29,7 @@ struct InternetSettings {
     // The version with two decimals, as the main window's caption shows it.
     QString version_text;
     // Bits per pixel of the main window's screen.
-    std::function<int()> color_depth;
+    std::function<int()> color_depth = primary_screen_depth;
 
     static InternetSettings built_in();
 };

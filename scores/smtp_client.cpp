@@ -3,6 +3,7 @@
 #include "received_text.h"
 #include "lumbra_config.h"
 
+#include <QEventLoop>
 #include <QSocketNotifier>
 #include <QUrl>
 

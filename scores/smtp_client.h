@@ -3,7 +3,6 @@
 #include "mail_message.h"
 
 #include <QByteArray>
-#include <QEventLoop>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -11,6 +10,7 @@
 #include <chrono>
 #include <map>
 
+class QEventLoop;
 class QSocketNotifier;
 
 namespace lumbra {
@@ -28,9 +28,11 @@ struct SmtpSettings {
 
 // Sends a mail through an SMTP relay with libcurl. The exchange runs on
 // curl's multi interface, fed by socket notifiers and a timer of the Qt event
-// loop, so windows stay responsive while the relay is waited on. Every line
-// of the exchange is reported: what is sent prefixed "> ", what is received
-// "< ", curl's own notices as they are.
+// loop, so windows stay responsive while the relay is waited on. (The one
+// exception is libcurl's own: it waits for the reply to the end of the mail
+// data, and to QUIT, without returning to the loop; reply_limit bounds that
+// wait too.) Every line of the exchange is reported: what is sent prefixed
+// "> ", what is received "< ", curl's own notices as they are.
 class SmtpClient : public QObject {
     Q_OBJECT
 

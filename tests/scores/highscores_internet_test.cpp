@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -445,6 +446,23 @@ TEST_F(HighscoresInternet, SilentRelayEndsInTheFailureMessage)
     fetch_and_post();
 
     expect_post_failed();
+}
+
+TEST_F(HighscoresInternet, RecordThatCannotBeWrittenEndsInTheFailureMessage)
+{
+    ready_to_post({row(300, QStringLiteral("Ann"))});
+    const QString data_folder = QFileInfo(posted_record_path()).path();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(data_folder).path()));
+    QFile blocker(data_folder);  // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    will_type(QStringLiteral("ann@example.org"), QStringLiteral("Peru"));
+    will_read_message();
+
+    fetch_and_post();
+
+    expect_post_failed();
+    EXPECT_EQ(received_mails(mail_folder.path()).size(), 1);
 }
 
 // A player called "Data" from "OK": the body's words are not the relay's answer.
