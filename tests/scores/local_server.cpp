@@ -40,6 +40,7 @@ LocalServer::LocalServer(const QStringList& python_arguments, quint16 port) : po
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PYTHONPATH"), scripts_folder());
     environment.insert(QStringLiteral("PYTHONUNBUFFERED"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("PYTHONDONTWRITEBYTECODE"), QStringLiteral("1"));  // keeps the source tree clean
     process_.setProcessEnvironment(environment);
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.start(debian_python, python_arguments);
