@@ -105,4 +105,15 @@ void paint_ball(QPainter& painter, const BallPose& pose, const BallLayer& body, 
     painter.restore();
 }
 
+void paint_resting_ball(QPainter& painter, QPointF centre, qreal radius, const QColor& base)
+{
+    const BallPose pose = ball_pose(5);
+    const qreal scale = radius / ball_radius;
+    painter.save();
+    painter.translate(centre - pose.centre * scale);
+    painter.scale(scale, scale);
+    paint_ball(painter, pose, [&base](QPainter& p) { paint_ball_body(p, base); });
+    painter.restore();
+}
+
 }  // namespace lumbra::art

@@ -30,4 +30,8 @@ void paint_ball_gloss(QPainter& painter);
 void paint_ball(QPainter& painter, const BallPose& pose, const BallLayer& body,
                 const BallLayer& mark = {});
 
+// A ball of colour `base` at rest, `radius` around `centre`, with its
+// shadow: for the pictures that show balls off the board squares.
+void paint_resting_ball(QPainter& painter, QPointF centre, qreal radius, const QColor& base);
+
 }  // namespace lumbra::art

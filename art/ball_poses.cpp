@@ -23,7 +23,7 @@ constexpr std::array<PoseRow, ball_frame_count> pose_table{{
     {0.88, 0.0, 1.00, 1.00, false},  // 0004
     {1.00, 0.0, 1.00, 1.00, true},   // 0005 at rest
     {1.00, 0.0, 1.13, 0.85, true},   // 0006 squashed on the floor
-    {1.00, 2.6, 0.95, 1.06, true},   // 0007 rising, stretched
+    {1.00, 2.6, 0.96, 1.04, true},   // 0007 rising, stretched
     {1.00, 4.6, 1.00, 1.00, true},   // 0008 top of the hop
     {1.00, 2.8, 0.96, 1.05, true},   // 0009 falling
     {1.00, 0.6, 1.05, 0.95, true},   // 0010 touching down

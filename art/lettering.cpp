@@ -45,19 +45,6 @@ void paint_glossy_text(QPainter& painter, const QPainterPath& text, const QColor
     painter.restore();
 }
 
-// A small resting ball of colour `index` centred at `centre`.
-void paint_small_ball(QPainter& painter, QPointF centre, qreal radius, int index)
-{
-    BallPose pose = ball_pose(5);
-    const qreal scale = radius / ball_radius;
-    painter.save();
-    painter.translate(centre - pose.centre * scale);
-    painter.scale(scale, scale);
-    const QColor base = ball_colours()[index].base;
-    paint_ball(painter, pose, [&base](QPainter& p) { paint_ball_body(p, base); });
-    painter.restore();
-}
-
 // A sunken panel of the window's own grey.
 void paint_recess(QPainter& painter, const QRectF& area)
 {
@@ -99,13 +86,14 @@ void paint_game_over(QPainter& painter)
     const QPainterPath text = fitted_text_path(QStringLiteral("GAME OVER"), QRectF(14, 12, 237, 50));
     paint_glossy_text(painter, text, QColor(0xff, 0xb0, 0x90), QColor(0xa8, 0x10, 0x08));
     for (int i = 0; i < ball_colour_count; ++i)
-        paint_small_ball(painter, QPointF(52 + i * 27, 80), 10, i);
+        paint_resting_ball(painter, QPointF(52 + i * 27, 80), 10, ball_colours()[i].base);
 }
 
 void paint_title(QPainter& painter)
 {
     painter.fillRect(QRectF(QPointF(0, 0), title_size), window_silver);
-    const QPainterPath text = fitted_text_path(QStringLiteral("Lumbra"), QRectF(10, 10, 173, 52));
+    paint_recess(painter, QRectF(3.5, 3.5, title_size.width() - 7, title_size.height() - 7));
+    const QPainterPath text = fitted_text_path(QStringLiteral("Lumbra"), QRectF(14, 12, 165, 50));
     paint_glossy_text(painter, text, QColor(0xff, 0xe8, 0x80), QColor(0xc0, 0x50, 0x08));
 
     // A row of five, the heart of the game, on a strip of board.
@@ -113,7 +101,7 @@ void paint_title(QPainter& painter)
     constexpr qreal row_left = (193 - 5 * 40 * scale) / 2;
     for (int i = 0; i < 5; ++i) {
         painter.save();
-        painter.translate(row_left + i * 40 * scale, 78);
+        painter.translate(row_left + i * 40 * scale, 74);
         painter.scale(scale, scale);
         paint_tile(painter);
         // Four red balls and a joker standing in for the fifth.
@@ -124,7 +112,7 @@ void paint_title(QPainter& painter)
             paint_ball(painter, ball_pose(5), [&red](QPainter& p) { paint_ball_body(p, red); });
         painter.restore();
     }
-    const QPainterPath caption = fitted_text_path(QStringLiteral("five in a row"), QRectF(48, 120, 97, 14));
+    const QPainterPath caption = fitted_text_path(QStringLiteral("five in a row"), QRectF(50, 117, 93, 13));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0x40, 0x42, 0x48));
     painter.drawPath(caption);

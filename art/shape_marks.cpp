@@ -29,10 +29,12 @@ QPainterPath regular_polygon(int corners, qreal radius, qreal rotation_degrees, 
     return path;
 }
 
-QPainterPath circle()
+// A ring rather than a disc, so it cannot pass for the square at 40 pixels.
+QPainterPath ring()
 {
     QPainterPath path;
-    path.addEllipse(QPointF(0, 0), 0.36, 0.36);
+    path.addEllipse(QPointF(0, 0), 0.40, 0.40);
+    path.addEllipse(QPointF(0, 0), 0.20, 0.20);
     return path;
 }
 
@@ -81,7 +83,7 @@ QPainterPath shape_mark(int colour_index)
 {
     using Maker = QPainterPath (*)();
     static constexpr std::array<Maker, ball_colour_count> makers{
-        circle, triangle, square, star, diamond, cross, heart};
+        ring, triangle, square, star, diamond, cross, heart};
     assert(colour_index >= 0 && colour_index < ball_colour_count);
     return makers[colour_index]();
 }

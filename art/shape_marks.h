@@ -8,7 +8,7 @@ class QPainter;
 namespace lumbra::art {
 
 // The shape that marks a ball colour in the library for players who cannot
-// tell the colours apart: circle, triangle, square, star, diamond, cross and
+// tell the colours apart: ring, triangle, square, star, diamond, cross and
 // heart for colours 1..7, in the ball's unit-circle coordinates.
 QPainterPath shape_mark(int colour_index);
 

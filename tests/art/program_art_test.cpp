@@ -13,12 +13,15 @@
 #include <set>
 #include <string>
 
-namespace lumbra::art_tests {
+namespace lumbra {
+
+// Names a cursor in the test's own messages.
+void PrintTo(const ProgramCursor& cursor, std::ostream* out) { *out << cursor.name; }
+
+namespace art_tests {
 namespace {
 
 QString text(std::string_view view) { return QString::fromLatin1(view.data(), qsizetype(view.size())); }
-
-void PrintTo(const ProgramCursor& cursor, std::ostream* out) { *out << cursor.name; }
 
 class ProgramCursorArt : public testing::TestWithParam<ProgramCursor> {};
 
@@ -91,4 +94,5 @@ TEST(ProgramIcon, icon_file_beside_the_program_holds_png_sizes_16_to_256)
 }
 
 }  // namespace
-}  // namespace lumbra::art_tests
+}  // namespace art_tests
+}  // namespace lumbra
