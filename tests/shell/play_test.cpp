@@ -170,6 +170,9 @@ TEST_F(Play, AFullBoardEndsTheGameAndStartsTheNext)
     when_modal([&](QWidget& dialog) {
         EXPECT_EQ(&dialog, &window().game_over_dialog());
         EXPECT_EQ(dialog.pos(), window().pos());
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" "));
+        EXPECT_EQ(dialog.size(), QSize(319, 257));
+        EXPECT_TRUE(window().game_over_dialog().ok_button().isDefault());
         game_over_shown = true;
         window().game_over_dialog().ok_button().click();
     });
