@@ -3,12 +3,15 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace lumbra {
 
 QPoint centred_on(const QRect& screen, QSize size)
 {
-    return {screen.x() + (screen.width() - size.width()) / 2,
-            screen.y() + (screen.height() - size.height()) / 2};
+    // On a screen smaller than the window the title bar stays reachable.
+    return {screen.x() + std::max(0, (screen.width() - size.width()) / 2),
+            screen.y() + std::max(0, (screen.height() - size.height()) / 2)};
 }
 
 QPoint placed_on_a_screen(QPoint stored, QSize size)

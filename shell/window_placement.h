@@ -7,7 +7,8 @@
 namespace lumbra {
 
 // The top-left corner that centres a window of `size` (frame included) on
-// `screen`.
+// `screen`; on a screen too small for it, the window starts at the screen's
+// edge instead.
 QPoint centred_on(const QRect& screen, QSize size);
 
 // Where a window whose stored top-left corner is `stored` opens. A corner on

@@ -28,5 +28,10 @@ TEST(WindowPlacement, CentredOnSplitsTheSpareRoom)
     EXPECT_EQ(centred_on({100, 50, 800, 600}, {200, 100}), QPoint(400, 300));
 }
 
+TEST(WindowPlacement, AScreenTooSmallKeepsTheTitleBarOnIt)
+{
+    EXPECT_EQ(centred_on({100, 50, 300, 200}, {361, 460}), QPoint(100, 50));
+}
+
 }  // namespace
 }  // namespace lumbra
