@@ -142,57 +142,44 @@ void TForm1::build_menu()
 
 bool TForm1::init()
 {
-    // 1. The icon file beside the program, or else the built-in icon. Only
-    // one of them is read: an icon decodes all its sizes at once.
+    // The icon file beside the program, or else the built-in icon. Only one
+    // of them is read: an icon decodes all its sizes at once.
     const QString icon_file = shipped_file(QStringLiteral("lumbra.ico"));
     setWindowIcon(QImageReader(icon_file).canRead() ? QIcon(icon_file) : built_in_icon());
-    // 2, 3. The version, and the client area of 361 x 411 (the board view).
     version_ = 2.51F;
-    // 4.
     load_settings();
-    // 5.
+
     const int speed = settings_.number(SettingsStore::speed);
     if (speed >= 1 && speed <= 3) {
         std::array<QAction*, 3>{menu_.Normal1, menu_.Fast1, menu_.Lightning1}[speed - 1]->setChecked(true);
     }
     set_speed(speed);
-    // 6.
     // The squares are made with the arrow, which a ticked setting keeps.
     menu_.CursorSetting->setChecked(settings_.flag(SettingsStore::standard_cursor));
     menu_.AutosaveGame->setChecked(settings_.flag(SettingsStore::autosave));
-    // 7.
+
     if (!load_graphics()) {
         return false;
     }
-    // 8.
     engine_ = std::make_unique<Spielklasse>(*this, layout::columns, layout::rows);
     board_->attach_engine(*engine_);
-    // 9. A position on no screen any more is brought back to the primary one.
+    // A position on no screen any more is brought back to the primary one.
     move(placed_on_a_screen(
         {settings_.number(SettingsStore::window_left), settings_.number(SettingsStore::window_top)},
         sizeHint()));
-    // 10. The About dialog arrives with the help menu.
-    // 11.
     apply_sound_setting();
-    // 12.
     menu_.beginner_mode1->setChecked(!engine_->regular_mode);
-    // 13.
     update_caption();
-    // 14.
     game_over_ = new Tgame_over(this);
-    // 15.
     board_->create_board_squares(*engine_);
-    // 16.
     engine_->seed_random(static_cast<std::uint32_t>(clock_seconds()));
-    // 18.
     play_sound(1);
-    // 19.
     if (!restore_game()) {
         for (int i = 0; i < 3; ++i) {
             engine_->drop_stone();
         }
     }
-    // 20. Last, so no tick ever sees a half-built game.
+    // Last, so no tick ever sees a half-built game.
     timers_->set_enabled(true);
     running_ = true;
     return true;
