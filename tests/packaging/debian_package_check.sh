@@ -76,7 +76,7 @@ files() {
   for path in "${expected[@]}"; do
     grep -qxF "${path}" <<<"${listing}" || fail "the package lacks ${path}"
   done
-  # Only folders on the way to the prefix, and nothing but files inside it.
+  # Nothing outside the prefix but the folders that lead to it.
   local stray
   stray="$(grep -v -e "^${prefix}/" <<<"${listing}" | grep -v '/$' || true)"
   [[ -z "${stray}" ]] || fail "files outside ${prefix}: ${stray}"
