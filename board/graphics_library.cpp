@@ -44,10 +44,6 @@ QString next_map_root() {
     return QStringLiteral("/lumbra-library-%1").arg(++opened);
 }
 
-bool uses_twice_the_pixels(qreal device_pixel_ratio) {
-    return device_pixel_ratio > 1.0;
-}
-
 }  // namespace
 
 struct GraphicsLibrary::Impl {
@@ -84,9 +80,11 @@ struct GraphicsLibrary::Impl {
     QByteArray bytes;  // registered with Qt, so it lives until unregistered
     QString map_root;
     QHash<QString, QString> files;
-    // Keyed by lower-case name and ratio; a picture that is missing or fails
-    // to decode is remembered as a null pixmap, so it is not tried again.
-    mutable QHash<QString, QPixmap> pictures;
+    // Decoded pictures by lower-case name, for ratio 1 and for dense screens.
+    // A picture that is missing or fails to decode is remembered as a null
+    // pixmap, so it is not tried again.
+    mutable QHash<QString, QPixmap> plain_pictures;
+    mutable QHash<QString, QPixmap> dense_pictures;
 };
 
 std::unique_ptr<GraphicsLibrary> GraphicsLibrary::open(const QString& path, QString* error) {
@@ -130,9 +128,10 @@ bool GraphicsLibrary::has_sound(const QString& name) const {
 }
 
 QPixmap GraphicsLibrary::picture(const QString& name, qreal device_pixel_ratio) const {
-    const bool twice = uses_twice_the_pixels(device_pixel_ratio);
-    const QString key = name.toLower() + (twice ? QStringLiteral("@2x") : QString());
-    if (const auto cached = impl_->pictures.constFind(key); cached != impl_->pictures.constEnd())
+    const bool twice = device_pixel_ratio > 1.0;
+    QHash<QString, QPixmap>& cache = twice ? impl_->dense_pictures : impl_->plain_pictures;
+    const QString key = name.toLower();
+    if (const auto cached = cache.constFind(key); cached != cache.constEnd())
         return *cached;
     QPixmap pixmap;
     if (!twice) {
@@ -149,7 +148,7 @@ QPixmap GraphicsLibrary::picture(const QString& name, qreal device_pixel_ratio) 
         if (pixmap.isNull())
             pixmap = picture(name, 1.0);
     }
-    impl_->pictures.insert(key, pixmap);
+    cache.insert(key, pixmap);
     return pixmap;
 }
 

@@ -32,8 +32,9 @@ public:
     bool has_sound(const QString& name) const;
 
     // The decoded picture `name` for a screen of the given device pixel ratio
-    // (the 2x drawing above 1, with the pixmap's ratio set); a null pixmap
-    // when the library lacks the name. Decoded pictures are cached.
+    // (the 2x drawing above 1, with the pixmap's ratio set, or the plain one
+    // when the library has no twin); a null pixmap when the library lacks the
+    // name. Decoded pictures are cached.
     QPixmap picture(const QString& name, qreal device_pixel_ratio = 1.0) const;
 
     // The size in pixels of picture `name` at ratio 1 (of its twin when asked
@@ -41,7 +42,8 @@ public:
     // when missing. Measures a whole library without decoding it.
     QSize picture_size(const QString& name) const;
 
-    // A URL that QSoundEffect can play for sound `name`; empty when missing.
+    // A URL that QSoundEffect can play for sound `name` (a qrc: URL, valid
+    // while this library is open); empty when missing.
     QUrl sound(const QString& name) const;
 
 private:

@@ -27,8 +27,11 @@ bool refuse(QString* reason, QString why) {
 // but broken fails here and not on the board.
 bool pictures_load(const GraphicsLibrary& library, const QStringList& names, QString* reason) {
     for (const QString& name : names) {
-        if (library.picture(name).isNull())
+        if (!library.has_picture(name))
             return refuse(reason, QStringLiteral("The graphics library \"%1\" lacks the picture \"%2\".")
+                                      .arg(library_name(library), name));
+        if (library.picture(name).isNull())
+            return refuse(reason, QStringLiteral("In the graphics library \"%1\" the picture \"%2\" is damaged.")
                                       .arg(library_name(library), name));
     }
     return pictures_have_their_sizes(library, reason);

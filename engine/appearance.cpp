@@ -1,6 +1,6 @@
 // Every change of a square's picture goes through set_field and set_preview.
 
-#include "check.h"
+#include "assertion.h"
 #include "pictures.h"
 #include "spiel.h"
 
@@ -31,6 +31,7 @@ bool Spielklasse::show_code(int field, int color)
 
 void Spielklasse::set_preview(int color, int joker_type)
 {
+    LUMBRA_ASSERT(0<=color);
     Square& square = preview[preview_pos];
     square.color = color;
     preview_colors[preview_pos] = color;

@@ -34,12 +34,10 @@ void Spielklasse::apply_cursor(Square& square, bool standard_cursor)
     }
     const bool empty = square.color == empty_code;
     int cursor = plain_hand;
-    if (busy) {
-        cursor = plain_hand;
-    } else if (selected != nullptr) {
-        cursor = empty ? (square.reachable ? picking_hand : no_hand) : plain_hand;
-    } else {
-        cursor = empty ? plain_hand : picking_hand;
+    if (!busy && selected != nullptr && empty) {
+        cursor = square.reachable ? picking_hand : no_hand;
+    } else if (!busy && selected == nullptr && !empty) {
+        cursor = picking_hand;
     }
     if (cursor != square.cursor) {
         square.cursor = cursor;

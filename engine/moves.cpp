@@ -1,6 +1,6 @@
 // Selecting a ball, the squares it can reach, the path search and the travel.
 
-#include "check.h"
+#include "assertion.h"
 #include "spiel.h"
 
 namespace lumbra {
@@ -22,7 +22,7 @@ std::array<int, 4> orthogonal_neighbours(int n)
 
 void Spielklasse::field_clicked(Square& square)
 {
-    LUMBRA_ASSERT((&square==&squares[square.Tag])||(&square==&preview[square.Tag]));
+    LUMBRA_ASSERT(square.game==this);
     update_cursors();
     if (busy || !square.clickable) {
         return;

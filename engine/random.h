@@ -9,7 +9,12 @@ namespace lumbra {
 // by fixing the seed (the engine seeds it from the clock before every drop).
 class Random {
 public:
-    explicit Random(std::uint64_t seed = 1) { this->seed(seed); }
+    // The first preview stones of every program run are drawn before the
+    // clock seeds the generator. This starting state makes them three
+    // different colours, so a fresh game does not open on a lopsided board.
+    static constexpr std::uint64_t unseeded_state = 7;
+
+    explicit Random(std::uint64_t seed = unseeded_state) { this->seed(seed); }
 
     void seed(std::uint64_t seed) { state_ = seed; }
 

@@ -1,6 +1,6 @@
 // Finding rows of five, removing and scoring them, and the dynamite sweep.
 
-#include "check.h"
+#include "assertion.h"
 #include "spiel.h"
 
 namespace lumbra {

@@ -21,11 +21,16 @@ namespace lumbra {
 class Spielklasse {
 public:
     // Reads the sound and game-mode settings, draws and shows the three
-    // preview stones (unseeded), and creates the score display at 0. The
-    // board squares start empty and without pictures: the window shows them
-    // with set_field(n, 0) once its widgets exist, seeds the generator and
-    // then drops three stones (or restores a saved game).
+    // preview stones (unseeded) and creates the score display at 0. The
+    // board squares start empty, without pictures. The window, once its
+    // widgets exist, shows the board with set_field(n, 0) for every square,
+    // shows the preview again with set_preview(code, kind) for each preview
+    // square in turn (which leaves preview_pos where it was), seeds the
+    // generator and then drops three stones or restores a saved game.
     Spielklasse(GameWindow& window, int columns, int rows);
+    // The squares point back to their engine, so it stays where it was made.
+    Spielklasse(const Spielklasse&) = delete;
+    Spielklasse& operator=(const Spielklasse&) = delete;
 
     // --- board model -----------------------------------------------------
     int count_stones() const;          // board squares whose code is not 0

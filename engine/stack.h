@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check.h"
+#include "assertion.h"
 
 namespace lumbra {
 

@@ -1,10 +1,12 @@
 #include "posted_record.h"
 
+#include "received_text.h"
+
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -21,13 +23,6 @@ bool is_binary(const QByteArray& bytes)
         const auto code = static_cast<unsigned char>(byte);
         return (code < 0x20 && code != '\t' && code != '\n' && code != '\r') || code == 0x7F;
     });
-}
-
-QString decoded(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
 }  // namespace
@@ -50,12 +45,17 @@ std::optional<QStringList> read_posted_record(const QString& path)
         || is_binary(bytes))
         return std::nullopt;
 
-    static const QRegularExpression line_end(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = decoded(bytes).split(line_end);
-    // The line end of the last line starts no line of its own.
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    return lines;
+    return text_lines(decoded_text(bytes));
+}
+
+bool write_posted_record(const QString& path, const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    QSaveFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
+           && file.write(bytes) == bytes.size() && file.commit();
 }
 
 }  // namespace lumbra

@@ -18,4 +18,9 @@ QString posted_record_path();
 // UTF-8; CR LF, LF and CR all end a line.
 std::optional<QStringList> read_posted_record(const QString& path);
 
+// Replaces the record at `path` by `lines`, each ended by CR LF, in UTF-8,
+// creating the folder when needed. False when it could not be written; the
+// record as it was is then kept whole.
+bool write_posted_record(const QString& path, const QStringList& lines);
+
 }  // namespace lumbra

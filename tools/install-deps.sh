@@ -8,6 +8,7 @@ build_packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev qt6-qpa-plugins
   libcurl4-openssl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  fonts-dejavu-core
 )
 test_packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev

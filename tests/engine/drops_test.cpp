@@ -109,6 +109,9 @@ TEST_F(Drops, the_first_preview_stones_come_from_the_unseeded_generator)
     }
     EXPECT_EQ(game.preview_pos, 0);
     EXPECT_EQ(game.stone_count, 0);
+    EXPECT_NE(game.preview_colors[0], game.preview_colors[1]);
+    EXPECT_NE(game.preview_colors[1], game.preview_colors[2]);
+    EXPECT_NE(game.preview_colors[0], game.preview_colors[2]);
 }
 
 TEST_F(Drops, with_79_stones_a_drop_still_places_its_stone)

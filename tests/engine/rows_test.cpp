@@ -78,6 +78,49 @@ INSTANTIATE_TEST_SUITE_P(Engine, RowRules, ::testing::ValuesIn(row_cases),
 
 class Rows : public EngineTest {};
 
+TEST_F(Rows, neighbours_end_at_the_edges_without_wrapping)
+{
+    setup({"RGBYLKPRG",
+           "BYLKPRGBY"});
+    EXPECT_EQ(game.neighbour_code(4, 'u', 'n'), 0);
+    EXPECT_EQ(game.neighbour_code(8, 'n', 'r'), 0);   // not square 9
+    EXPECT_EQ(game.neighbour_code(9, 'n', 'l'), 0);   // not square 8
+    EXPECT_EQ(game.neighbour_code(76, 'd', 'n'), 0);
+    EXPECT_EQ(game.neighbour_code(9, 'u', 'r'), 2);
+    EXPECT_EQ(game.neighbour_code(1, 'd', 'l'), 3);
+    EXPECT_EQ(game.neighbour_code(17, 'u', 'n'), 2);
+    EXPECT_EQ(Spielklasse::step(10, 'u', 'l'), 0);
+    EXPECT_EQ(Spielklasse::step(10, 'd', 'r'), 20);
+}
+
+TEST_F(Rows, direction_letters_outside_the_sets_stop_the_program)
+{
+    EXPECT_DEATH(game.neighbour_code(40, 'x', 'n'), "vertical_direction=='u'");
+    EXPECT_DEATH(game.neighbour_code(40, 'u', 'u'), "horizontal_direction=='l'");
+}
+
+struct MatchCase {
+    int a;
+    int b;
+    bool matches;
+};
+
+class Matches : public ::testing::TestWithParam<MatchCase> {};
+
+TEST_P(Matches, a_stone_continues_a_run)
+{
+    EXPECT_EQ(Spielklasse::matches(GetParam().a, GetParam().b), GetParam().matches);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, Matches,
+                         ::testing::Values(MatchCase{0, 1, false},    // empty ends it
+                                           MatchCase{3, 11, true},    // blue, bouncing blue
+                                           MatchCase{51, 83, true},   // growing and vanishing blue
+                                           MatchCase{2, 3, false},    // other colour
+                                           MatchCase{8, 3, true},     // a special stone goes on
+                                           MatchCase{5, 56, true},    // after specials only
+                                           MatchCase{48, 88, true}));
+
 TEST_F(Rows, check_on_an_empty_square_leaves_the_selected_ball_bouncing)
 {
     setup({"R........"});

@@ -1,4 +1,4 @@
-#include "check.h"
+#include "assertion.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,0 +1,38 @@
+#include "lumbra_application.h"
+
+#include <QMessageBox>
+
+#include <exception>
+
+#include "main_window_layout.h"
+
+namespace lumbra {
+namespace {
+
+void show_error(const QString& message)
+{
+    QMessageBox::critical(QApplication::activeWindow(),
+                          QString::fromLatin1(main_window_layout::application_title), message);
+}
+
+}  // namespace
+
+LumbraApplication::LumbraApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // Only the name: a display name would be added to every window's caption.
+    setApplicationName(QString::fromLatin1(main_window_layout::application_title));
+}
+
+bool LumbraApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        show_error(QString::fromUtf8(error.what()));
+    } catch (...) {
+        show_error(QStringLiteral("An unexpected error occurred."));
+    }
+    return false;
+}
+
+}  // namespace lumbra
