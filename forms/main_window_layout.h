@@ -12,6 +12,9 @@
 namespace lumbra::main_window_layout {
 
 inline constexpr char application_title[] = "Lumbra";
+// The maker's and the program's names in the per-user settings and data folders.
+inline constexpr char organisation[] = "Hollowick";
+inline constexpr char program_folder[] = "lumbra";
 inline constexpr char caption_prefix[] = "Lumbra ";
 inline constexpr double version = 2.51;
 

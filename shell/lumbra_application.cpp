@@ -19,8 +19,11 @@ void show_error(const QString& message)
 
 LumbraApplication::LumbraApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
-    // Only the name: a display name would be added to every window's caption.
-    setApplicationName(QString::fromLatin1(main_window_layout::application_title));
+    // The names the per-user folders are made of: "posted.txt" and the
+    // fetched page go to .../Hollowick/lumbra, beside the settings. No
+    // display name: it would be added to every window's caption.
+    setOrganizationName(QString::fromLatin1(main_window_layout::organisation));
+    setApplicationName(QString::fromLatin1(main_window_layout::program_folder));
 }
 
 bool LumbraApplication::notify(QObject* receiver, QEvent* event)

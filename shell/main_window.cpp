@@ -15,15 +15,23 @@
 #include <cassert>
 
 #include "animation_timers.h"
+#include "confirm_layout.h"
+#include "enter_hall_of_fame.h"
 #include "board_view.h"
 #include "game_over.h"
 #include "graphics_library.h"
+#include "highscores.h"
 #include "library_acceptance.h"
 #include "main_window_layout.h"
 #include "program_art.h"
+#include "saved_game.h"
 #include "shipped_files.h"
 #include "sound_player.h"
 #include "spiel.h"
+#include "tabout_box.h"
+#include "tautosave_notify1.h"
+#include "tconfirm1.h"
+#include "thelp_box.h"
 #include "tcd_warning1.h"
 #include "tload_libraries.h"
 #include "window_placement.h"
@@ -111,11 +119,11 @@ void TForm1::build_menu()
     namespace m = layout::menu;
     QMenu* game = menuBar()->addMenu(text(m::game));
     menu_.New = game->addAction(text(m::new_game), this, &TForm1::reset);
-    menu_.Highs = game->addAction(text(m::highscores));
+    menu_.Highs = game->addAction(text(m::highscores), this, &TForm1::HighsClick);
     menu_.Quit = game->addAction(text(m::quit), this, &TForm1::exit);
 
     QMenu* settings = menuBar()->addMenu(text(m::settings));
-    menu_.beginner_mode1 = settings->addAction(text(m::difficult_mode));
+    menu_.beginner_mode1 = settings->addAction(text(m::difficult_mode), this, &TForm1::toggle_beginner_mode);
     menu_.beginner_mode1->setCheckable(true);
     QMenu* speed = settings->addMenu(text(m::animation_speed));
     auto* speeds = new QActionGroup(this);
@@ -128,7 +136,7 @@ void TForm1::build_menu()
     }
     menu_.CursorSetting = settings->addAction(text(m::standard_cursor), this, &TForm1::CursorSettingClick);
     menu_.CursorSetting->setCheckable(true);
-    menu_.AutosaveGame = settings->addAction(text(m::autosave));
+    menu_.AutosaveGame = settings->addAction(text(m::autosave), this, &TForm1::AutosaveGameClick);
     menu_.AutosaveGame->setCheckable(true);
     menu_.Turn_Off_Sound1 = settings->addAction(text(m::sound_off), this, &TForm1::Turn_Off_Sound1Click);
     menu_.Turn_Off_Sound1->setCheckable(true);
@@ -136,8 +144,8 @@ void TForm1::build_menu()
         settings->addAction(text(m::load_graphics), this, &TForm1::LoadAdditionalGraphics1Click);
 
     QMenu* help = menuBar()->addMenu(text(m::help));
-    menu_.Rules = help->addAction(text(m::rules));
-    menu_.About = help->addAction(text(m::about));
+    menu_.Rules = help->addAction(text(m::rules), this, &TForm1::RulesClick);
+    menu_.About = help->addAction(text(m::about), this, &TForm1::AboutClick);
 }
 
 bool TForm1::init()
@@ -167,6 +175,11 @@ bool TForm1::init()
     move(placed_on_a_screen(
         {settings_.number(SettingsStore::window_left), settings_.number(SettingsStore::window_top)},
         sizeHint()));
+    about_box_ = new Tabout_box(this, version_text(), [this] {
+        return library_module_ != nullptr
+                   ? library_module_->picture(QStringLiteral("title"), about_box_->devicePixelRatioF())
+                   : QPixmap();
+    });
     apply_sound_setting();
     menu_.beginner_mode1->setChecked(!engine_->regular_mode);
     update_caption();
@@ -187,8 +200,50 @@ bool TForm1::init()
 
 bool TForm1::restore_game()
 {
-    // Autosave and restore arrive with the "Autosave Game" command.
-    return false;
+    if (!menu_.AutosaveGame->isChecked()) {
+        return false;
+    }
+    const SavedGame saved{settings_.line(SettingsStore::saved_kinds),
+                          settings_.line(SettingsStore::saved_colours),
+                          settings_.line(SettingsStore::saved_score),
+                          settings_.line(SettingsStore::saved_extra)};
+    if (!take_over_saved_game(saved, *engine_)) {
+        return false;
+    }
+    // Taken over once: a second start without a new save starts a new game,
+    // even if this run is killed.
+    for (const int line : {SettingsStore::saved_kinds, SettingsStore::saved_colours,
+                           SettingsStore::saved_score, SettingsStore::saved_extra}) {
+        settings_.set_line(line, QString());
+    }
+    save_settings();
+    engine_->update_cursors();
+    if (settings_.flag(SettingsStore::autosave_notice)) {
+        Tautosave_notify1 notice(this);
+        connect(&notice, &Tautosave_notify1::notice_switched, this,
+                [this](bool show_again) { settings_.set_flag(SettingsStore::autosave_notice, show_again); });
+        notice.exec();
+    }
+    return true;
+}
+
+void TForm1::autosave_game()
+{
+    const SavedGame saved = saved_game_of(*engine_);
+    settings_.set_line(SettingsStore::saved_kinds, saved.kinds);
+    settings_.set_line(SettingsStore::saved_colours, saved.colours);
+    settings_.set_line(SettingsStore::saved_score, saved.score);
+    settings_.set_line(SettingsStore::saved_extra, saved.extra);
+}
+
+void TForm1::save_hall_of_fame()
+{
+    if (dialogs_.highscores == nullptr || dialogs_.highscores->hall_of_fame().save()) {
+        return;
+    }
+    QMessageBox::warning(this, QStringLiteral("Error while saving highscores"),
+                         QStringLiteral("Lumbra could not write the hall of fame to your settings, "
+                                        "so the newest entries will be missing next time."));
 }
 
 void TForm1::shutdown()
@@ -200,7 +255,11 @@ void TForm1::shutdown()
     timers_->set_enabled(false);
     settings_.set_number(SettingsStore::window_left, pos().x());
     settings_.set_number(SettingsStore::window_top, pos().y());
+    if (menu_.AutosaveGame->isChecked()) {
+        autosave_game();
+    }
     save_settings();
+    save_hall_of_fame();
     // The library goes last; sounds and pictures let go of it first.
     sounds_->use_library(nullptr);
     board_->use_library(nullptr);
@@ -273,7 +332,7 @@ bool TForm1::load_graphics()
 
 void TForm1::LoadAdditionalGraphics1Click()
 {
-    if (load_libraries_ == nullptr || load_libraries_->exec() != 1) {
+    if (dialogs_.load_libraries == nullptr || dialogs_.load_libraries->exec() != 1) {
         return;
     }
     const TimersStopped stopped(*timers_);
@@ -357,7 +416,12 @@ void TForm1::show_game_over()
 
 void TForm1::enter_hall_of_fame()
 {
-    // The hall of fame takes the score here once it exists.
+    // The dialogs come after init(); no game can end before them.
+    if (dialogs_.highscores == nullptr || dialogs_.name_enter == nullptr) {
+        return;
+    }
+    lumbra::enter_hall_of_fame(engine_->score_display->get_value(), engine_->regular_mode,
+                               *dialogs_.name_enter, *dialogs_.highscores);
 }
 
 std::int64_t TForm1::clock_seconds() const
@@ -415,6 +479,49 @@ void TForm1::reset()
 void TForm1::exit()
 {
     close();
+}
+
+void TForm1::HighsClick()
+{
+    dialogs_.highscores->show_for_mode(engine_->regular_mode);
+}
+
+void TForm1::toggle_beginner_mode()
+{
+    // The menu has already flipped the tick; it follows the mode instead.
+    const bool was_difficult = !engine_->regular_mode;
+    menu_.beginner_mode1->setChecked(was_difficult);
+    // Closing the question with its close box counts as "Yes".
+    if (dialogs_.confirm->exec() == confirm_layout::no_result) {
+        return;
+    }
+    engine_->regular_mode = !engine_->regular_mode;
+    settings_.set_flag(SettingsStore::regular_mode, was_difficult);
+    menu_.beginner_mode1->setChecked(!was_difficult);
+    // The game ends in the hall of fame of the mode it was played in; only
+    // then do the two tables change places, and the internet page held for
+    // the old mode is dropped.
+    engine_->end_game();
+    dialogs_.highscores->game_mode_changed();
+    // The mode is stored at once, not only at shutdown.
+    save_settings();
+}
+
+void TForm1::AutosaveGameClick()
+{
+    // It acts at the next shutdown and the next start.
+    settings_.set_flag(SettingsStore::autosave, menu_.AutosaveGame->isChecked());
+}
+
+void TForm1::RulesClick()
+{
+    dialogs_.help_box->exec();
+}
+
+void TForm1::AboutClick()
+{
+    about_box_->setWindowTitle(QStringLiteral("About Lumbra"));
+    about_box_->exec();
 }
 
 void TForm1::Normal1Click()

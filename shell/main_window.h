@@ -17,8 +17,13 @@ class BoardView;
 class GraphicsLibrary;
 class SoundPlayer;
 class Spielklasse;
+class Tabout_box;
+class TConfirm1;
 class Tgame_over;
+class Thelp_box;
+class THighscores;
 class Tload_libraries;
+class Tname_enter;
 
 // The main window: the menu, the header strip and the board, the two
 // animation timers, the settings and the graphics library in use. It builds
@@ -53,8 +58,16 @@ public:
     // then ends without shutdown().
     bool init();
 
-    // The dialogs the program entry creates once for the whole run.
-    void use_load_libraries_dialog(Tload_libraries* dialog) { load_libraries_ = dialog; }
+    // The dialogs the program entry creates once for the whole run, after
+    // init(). The window owns them from then on.
+    struct ProgramDialogs {
+        THighscores* highscores = nullptr;
+        Tname_enter* name_enter = nullptr;
+        TConfirm1* confirm = nullptr;
+        Thelp_box* help_box = nullptr;
+        Tload_libraries* load_libraries = nullptr;
+    };
+    void use_program_dialogs(const ProgramDialogs& dialogs) { dialogs_ = dialogs; }
 
     // --- the engine's window --------------------------------------------
     std::string settings_line(int index) const override;
@@ -71,6 +84,8 @@ public:
     int color_depth() const;
     QString version_text() const;
     void update_caption();
+    // Where a file that comes with the program lies (the manual, a library).
+    QString shipped_file(const QString& name) const;
     void set_speed(int speed);
     void toggle_sound();
     void apply_sound_setting();
@@ -78,6 +93,11 @@ public:
     // --- menu handlers -------------------------------------------------------
     void reset();
     void exit();
+    void HighsClick();
+    void toggle_beginner_mode();
+    void AutosaveGameClick();
+    void RulesClick();
+    void AboutClick();
     void Normal1Click();
     void Fast1Click();
     void Lightning1Click();
@@ -96,6 +116,8 @@ public:
     AnimationTimers& timers() const { return *timers_; }
     SettingsStore& settings() { return settings_; }
     Tgame_over& game_over_dialog() const { return *game_over_; }
+    Tabout_box& about_dialog() const { return *about_box_; }
+    const ProgramDialogs& program_dialogs() const { return dialogs_; }
     const GraphicsLibrary& library() const { return *library_module_; }
 
 protected:
@@ -110,8 +132,9 @@ private:
     void reload_pictures();
     void reload_dialog_pictures();
     bool restore_game();
+    void autosave_game();
+    void save_hall_of_fame();
     void shutdown();
-    QString shipped_file(const QString& name) const;
 
     StartOptions options_;
     float version_ = 0.0F;
@@ -121,7 +144,8 @@ private:
     AnimationTimers* timers_;
     SoundPlayer* sounds_;
     Tgame_over* game_over_ = nullptr;
-    Tload_libraries* load_libraries_ = nullptr;
+    Tabout_box* about_box_ = nullptr;
+    ProgramDialogs dialogs_;
     std::unique_ptr<GraphicsLibrary> library_module_;
     std::unique_ptr<Spielklasse> engine_;
     QString last_library_choice_;
