@@ -12,8 +12,8 @@ namespace lumbra::help_box_layout {
 inline constexpr char caption[] = "How to play Lumbra";
 inline constexpr QSize client_size{411, 353};
 
+// The frame around the rules text, which fills it.
 inline constexpr QRect scroll_box_rect{0, 8, 409, 281};
-inline constexpr QSize memo_size{409, 550};
 
 inline constexpr QRect manual_button_rect{8, 304, 185, 41};
 inline constexpr char manual_button_text[] = "Show me the HTML-manual";

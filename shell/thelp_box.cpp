@@ -43,10 +43,14 @@ Thelp_box::Thelp_box(QWidget* main_window, const QString& version_text, QString 
     setWindowTitle(layout_text(layout::caption));
     setFont(font_named(dialog_font::family, dialog_font::pixels));
 
+    // The text fills the frame and scrolls itself, wrapped at its width: a
+    // text taller and wider than the frame inside it would need two pairs of
+    // scroll bars wherever the font is wider than the one it was laid out for.
     ScrollBox1 = placed_control<QScrollArea>(this, "ScrollBox1", layout::scroll_box_rect);
+    ScrollBox1->setWidgetResizable(true);
     Memo1 = new QPlainTextEdit(ScrollBox1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setFixedSize(layout::memo_size);
+    Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setReadOnly(true);
     set_black_text(Memo1, QPalette::Text);
     Memo1->setPlainText(rules_with_product_lines(version_text).join(QLatin1Char('\n')));
