@@ -1,5 +1,7 @@
 #include "highscores.h"
 
+#include <algorithm>
+
 #include "form_controls.h"
 #include "highscores_form.h"
 #include "name_enter.h"
@@ -47,6 +49,9 @@ QLabel* make_heading(QWidget* parent, const char* object_name, const char* text,
     label->setText(QString::fromLatin1(text));
     label->setFont(font_named(form::dialog_font, form::heading_font_pixels));
     set_black_text(label, QPalette::WindowText);
+    // The substituted font may be wider than the one the layout was made for:
+    // the heading grows to the right rather than losing its first letters.
+    label->resize(std::max(rect.width(), label->sizeHint().width()), rect.height());
     return label;
 }
 

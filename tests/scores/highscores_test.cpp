@@ -73,7 +73,8 @@ TEST_F(Highscores, LayoutAsDesigned)
 {
     EXPECT_EQ(dialog->size(), QSize(631, 345));
     EXPECT_EQ(control<QLabel>("Label1")->text(), QStringLiteral("Local Highscores:"));
-    EXPECT_EQ(control<QLabel>("Label1")->geometry(), QRect(8, 16, 151, 24));
+    EXPECT_EQ(control<QLabel>("Label1")->geometry().topLeft(), QPoint(8, 16));
+    EXPECT_EQ(control<QLabel>("Label1")->height(), 24);
     EXPECT_EQ(control<QLabel>("Label1")->font().pixelSize(), 19);
     EXPECT_EQ(control<QLabel>("Label2")->text(), QStringLiteral("Internet Highscores:"));
     const auto* memo = control<QPlainTextEdit>("Memo1");
@@ -90,6 +91,19 @@ TEST_F(Highscores, LayoutAsDesigned)
     EXPECT_EQ(control<QPushButton>("okbtn")->geometry(), QRect(88, 288, 137, 33));
     EXPECT_TRUE(control<QPushButton>("okbtn")->isDefault());
     EXPECT_EQ(control<QPushButton>("post_button")->geometry(), QRect(368, 288, 209, 33));
+}
+
+TEST_F(Highscores, HeadingsAreNeverCutOff)
+{
+    // However wide the substituted font is, each heading shows all its letters.
+    for (const char* name : {"Label1", "Label2"}) {
+        const auto* heading = control<QLabel>(name);
+        EXPECT_GE(heading->width(), heading->sizeHint().width()) << name;
+        EXPECT_LE(heading->geometry().right(), dialog->width()) << name;
+    }
+    EXPECT_GE(control<QLabel>("Label1")->width(), 151);
+    EXPECT_LT(control<QLabel>("Label1")->geometry().right(),
+              control<QLabel>("Label2")->geometry().left());
 }
 
 TEST_F(Highscores, FirstShowingOffersToFetchTheWebsiteHighscores)
