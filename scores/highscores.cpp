@@ -139,6 +139,11 @@ void THighscores::game_mode_changed()
 {
     ++mode_changes_;
     hall_.exchange_modes();
+    drop_internet_page();
+}
+
+void THighscores::drop_internet_page()
+{
     if (!page_lines_.isEmpty()) {
         Display->clear();
         page_lines_.clear();

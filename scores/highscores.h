@@ -49,6 +49,10 @@ public:
     // next showing offers to fetch the page of the new mode.
     void game_mode_changed();
 
+    // Drops a held page (and clears the internet list showing it), so that a
+    // dialog shown while the old game ends no longer offers the old mode's page.
+    void drop_internet_page();
+
     // The dialog that asks for the e-mail address and the country when scores
     // are posted: the name-entry dialog of the hall of fame, which keeps what
     // was typed from one use to the next. Needed before the first post.

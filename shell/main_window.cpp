@@ -495,12 +495,12 @@ void TForm1::toggle_beginner_mode()
     if (dialogs_.confirm->exec() == confirm_layout::no_result) {
         return;
     }
+    dialogs_.highscores->drop_internet_page();
     engine_->regular_mode = !engine_->regular_mode;
     settings_.set_flag(SettingsStore::regular_mode, was_difficult);
     menu_.beginner_mode1->setChecked(!was_difficult);
     // The game ends in the hall of fame of the mode it was played in; only
-    // then do the two tables change places, and the internet page held for
-    // the old mode is dropped.
+    // then do the two tables change places.
     engine_->end_game();
     dialogs_.highscores->game_mode_changed();
     // The mode is stored at once, not only at shutdown.

@@ -270,6 +270,19 @@ TEST_F(HighscoresInternet, ModeChangeDropsTheHeldPage)
     EXPECT_EQ(display(), QStringList{QString()});
 }
 
+TEST_F(HighscoresInternet, DroppingThePageKeepsBothHallsOfFameInPlace)
+{
+    serve_rows(falling_rows());
+    while_shown(true, [&] { post_button()->click(); });
+    const QStringList halls = dialog.hall_of_fame().lines();
+
+    dialog.drop_internet_page();
+
+    EXPECT_TRUE(dialog.page_lines().isEmpty());
+    EXPECT_EQ(display(), QStringList{QString()});
+    EXPECT_EQ(dialog.hall_of_fame().lines(), halls);
+}
+
 const QStringList fetch_failed = {QStringLiteral("Highscore retrieval failed, please check your"),
                                   QStringLiteral("connection to the Internet and try again."),
                                   QStringLiteral("If that does not help, You might have to restart"),
