@@ -15,10 +15,14 @@
 namespace lumbra {
 namespace {
 
-// A library of every name at its size, made once per run.
+// The library named by LUMBRA_BENCH_LIBRARY (such as the shipped lrestd.lgr,
+// whose drawings decode slower than flat colours), or else a library of every
+// name at its size, made once per run.
 const QString& library_path() {
     static QTemporaryDir folder;
-    static const QString path = fixture::build_library(folder.path(), "bench.lgr", fixture::complete_library_files(Qt::red));
+    static const QString path = qEnvironmentVariableIsSet("LUMBRA_BENCH_LIBRARY")
+        ? qEnvironmentVariable("LUMBRA_BENCH_LIBRARY")
+        : fixture::build_library(folder.path(), "bench.lgr", fixture::complete_library_files(Qt::red));
     return path;
 }
 
