@@ -1,4 +1,5 @@
-// Widget tests need one application object for the whole test program.
+// Every Qt test program gets one application object for all its tests,
+// named as the game names itself, so per-user folders match the program's.
 
 #include <QApplication>
 
@@ -12,9 +13,7 @@ class QtApplicationEnvironment : public testing::Environment {
 public:
     void SetUp() override
     {
-        // Another test source of this program may have made it already.
-        if (QCoreApplication::instance() == nullptr)
-            application_ = std::make_unique<QApplication>(argc_, argv_);
+        application_ = std::make_unique<QApplication>(argc_, argv_);
         QCoreApplication::setOrganizationName(QStringLiteral("Hollowick"));
         QCoreApplication::setApplicationName(QStringLiteral("lumbra"));
     }
