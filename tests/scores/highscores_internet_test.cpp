@@ -2,7 +2,7 @@
 
 #include "local_server.h"
 #include "mail_folder.h"
-#include "modal_answers.h"
+#include "modal_player.h"
 #include "name_enter.h"
 #include "posted_record.h"
 #include "qstring_printing.h"
@@ -117,7 +117,7 @@ protected:
     // The player types an address and a country and clicks "OK".
     void will_type(const QString& address, const QString& country)
     {
-        answers.answer<Tname_enter>([this, address, country](Tname_enter& shown) {
+        answers.expect<Tname_enter>([this, address, country](Tname_enter& shown) {
             Asked seen;
             seen.caption = shown.windowTitle();
             for (QLabel* label : {shown.label1(), shown.label2(), shown.label3(), shown.label4()})
@@ -136,7 +136,7 @@ protected:
     // The player reads a message box and clicks "OK".
     void will_read_message()
     {
-        answers.answer<QMessageBox>([this](QMessageBox& box) {
+        answers.expect<QMessageBox>([this](QMessageBox& box) {
             told.append({box.icon(), box.windowTitle(), box.text()});
             box.button(QMessageBox::Ok)->click();
         });
@@ -196,7 +196,7 @@ protected:
     QTemporaryDir mail_folder;
     std::unique_ptr<LocalServer> web_host;
     std::unique_ptr<LocalServer> relay;
-    ModalAnswers answers;
+    ModalPlayer answers{ModalPlayer::Others::wait};
     QList<Asked> asked;
     QList<Told> told;
     bool post_enabled_after_post = true;

@@ -1,8 +1,13 @@
 #pragma once
 
 // Plays the player's part at modal dialogs in widget tests: each expected
-// dialog, in order, gets its action once it is the active modal window. An
-// unexpected dialog is noted and hidden, which ends its exec().
+// dialog, in order, gets its action once it is the active modal window.
+// Actions must return soon: one that starts a long wait should queue it.
+//
+// What happens to any other modal window is the test's choice: by default it
+// is noted and hidden, which ends its exec(); with `Others::wait` it is left
+// alone, so a dialog that waits in an event loop of its own (for a server's
+// reply, say) simply waits until the dialog expected next appears.
 
 #include <QApplication>
 #include <QDialog>
@@ -16,7 +21,9 @@ namespace lumbra {
 
 class ModalPlayer {
 public:
-    ModalPlayer()
+    enum class Others { hide, wait };
+
+    explicit ModalPlayer(Others others = Others::hide) : others_(others)
     {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { step(); });
@@ -47,10 +54,13 @@ private:
             expected_.pop_front();
             return;
         }
+        if (others_ == Others::wait)
+            return;
         unexpected_.append(window->objectName());
         window->hide();
     }
 
+    Others others_;
     QTimer timer_;
     std::deque<std::function<bool(QWidget*)>> expected_;
     QStringList unexpected_;
